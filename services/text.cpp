@@ -1,0 +1,1 @@
+#include "services/text.h"
