@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// A counted one-dimensional array of 32-bit integers, indexed from 1.
+// Every index the program uses is a constant within bounds or an operator
+// number 1 to 4, so element access makes no bounds test.
+struct IntegerArray {
+    std::int32_t dimensionCount = 1;
+    std::int32_t length = 0;
+    std::vector<std::int32_t> elements;
+
+    explicit IntegerArray(std::int32_t count)
+        : length(count)
+        , elements(std::size_t(count), 0)
+    {
+    }
+
+    std::int32_t &operator()(std::int32_t i) { return elements[std::size_t(i - 1)]; }
+};
+
+// The program-wide state: the only things handlers share besides the
+// controls themselves.
+inline std::int32_t changesLeft = 0;     // question changes left in a contest
+inline std::int32_t expectedAnswer = 0;  // result of the question on show
+inline std::int32_t correctCount = 0;
+inline std::int32_t wrongCount = 0;
+inline std::unique_ptr<IntegerArray> operatorEnabled;  // 1 +, 2 -, 3 ×, 4 ÷; non-zero: may be drawn
+inline std::unique_ptr<IntegerArray> numberRange;      // 1 smallest operand, 2 largest operand
+inline std::int32_t elapsedMinutes = 0;
+inline std::int32_t elapsedSeconds = 0;
+inline std::unique_ptr<IntegerArray> racePeriods;  // 1 player's timer, 2 monster's timer (ms)
+
+void InitGlobals();
+void FreeGlobals();

@@ -1,0 +1,7 @@
+#include "app/program_main.h"
+#include "services/window_layer.h"
+
+int main()
+{
+    return RunProgram(ProgramMain);
+}

@@ -1,0 +1,62 @@
+#include "practice/question.h"
+
+#include "app/globals.h"
+#include "practice/main_controls.h"
+#include "services/gbk.h"
+#include "services/random.h"
+
+namespace {
+
+// The operands live only in the labels' captions; every use reads them back.
+double Operand(const char *label)
+{
+    return ToNumber(CaptionOf(label));
+}
+
+void DrawBothOperands()
+{
+    DrawOperand("标签数1");
+    DrawOperand("标签数2");
+}
+
+bool DividesEvenly(double a, double b)
+{
+    return b != 0 && NumbersEqual(Remainder(a, b), 0);
+}
+
+} // namespace
+
+void DrawOperand(const char *label)
+{
+    SetCaption(label, ToText(RandomInteger((*numberRange)(1), (*numberRange)(2))));
+}
+
+void NextQuestion()
+{
+    std::int32_t k = RandomInteger(1, 4);
+    while ((*operatorEnabled)(k) == 0)
+        k = RandomInteger(1, 4);
+
+    DrawBothOperands();
+
+    if (k == 1) {
+        SetCaption("标签符号", "+");
+        expectedAnswer = TruncateToInteger(Operand("标签数1") + Operand("标签数2"));
+    }
+    if (k == 2) {
+        SetCaption("标签符号", "-");
+        while (!NumberNotLess(Operand("标签数1"), Operand("标签数2")))
+            DrawBothOperands();
+        expectedAnswer = TruncateToInteger(Operand("标签数1") - Operand("标签数2"));
+    }
+    if (k == 3) {
+        SetCaption("标签符号", Gbk("×"));
+        expectedAnswer = TruncateToInteger(Operand("标签数1") * Operand("标签数2"));
+    }
+    if (k == 4) {
+        SetCaption("标签符号", Gbk("÷"));
+        while (!DividesEvenly(Operand("标签数1"), Operand("标签数2")))
+            DrawBothOperands();
+        expectedAnswer = TruncateToInteger(Operand("标签数1") / Operand("标签数2"));
+    }
+}

@@ -1,0 +1,128 @@
+#include "services/keyboard.h"
+
+#include <QKeyEvent>
+#include <QRadioButton>
+
+#include "services/window.h"
+
+namespace {
+
+class KeyboardRules : public QObject
+{
+public:
+    explicit KeyboardRules(Window &window)
+        : QObject(&window)
+        , m_window(window)
+    {
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        switch (key->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;  // the toolkit moves the focus
+        case Qt::Key_Escape:
+            m_window.close();
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            if (auto *radio = qobject_cast<QRadioButton *>(watched)) {
+                moveAmongRadios(radio, key->key() == Qt::Key_Down || key->key() == Qt::Key_Right ? 1 : -1);
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+        return raiseKeyPressed(watched, key);
+    }
+
+private:
+    // Arrows move the focus to the next radio button of the group, checking
+    // nothing, as the program's users expect from a radio group.
+    static void moveAmongRadios(QRadioButton *from, int step)
+    {
+        QList<QRadioButton *> radios;
+        for (QRadioButton *r : from->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+            if (r->isEnabled() && r->isVisible())
+                radios << r;
+        if (radios.isEmpty())
+            return;
+        const qsizetype at = radios.indexOf(from);
+        const qsizetype next = (at + step + radios.size()) % radios.size();
+        radios[next]->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    }
+
+    bool raiseKeyPressed(QObject *watched, QKeyEvent *key)
+    {
+        const Control *control = m_window.controlOf(watched);
+        if (!control || !control->layout->keyPressed)
+            return false;
+        const std::optional<bool> goOn =
+            control->layout->keyPressed(keyCodeOf(key->key()), shiftStateOf(int(key->modifiers())));
+        return goOn.has_value() && !*goOn;
+    }
+
+    Window &m_window;
+};
+
+} // namespace
+
+void installKeyboardRules(Window &window)
+{
+    auto *rules = new KeyboardRules(window);
+    window.installEventFilter(rules);
+    for (QWidget *child : window.findChildren<QWidget *>())
+        child->installEventFilter(rules);
+}
+
+int keyCodeOf(int qtKey)
+{
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return '0' + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return 'A' + (qtKey - Qt::Key_A);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return 112 + (qtKey - Qt::Key_F1);
+    switch (qtKey) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Minus: return 189;
+    default: return 0;
+    }
+}
+
+int shiftStateOf(int qtModifiers)
+{
+    int state = 0;
+    if (qtModifiers & Qt::ControlModifier)
+        state |= 1;
+    if (qtModifiers & Qt::ShiftModifier)
+        state |= 2;
+    if (qtModifiers & Qt::AltModifier)
+        state |= 4;
+    return state;
+}

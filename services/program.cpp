@@ -1,0 +1,116 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "services/fatal.h"
+#include "services/gbk.h"
+#include "services/window.h"
+#include "services/window_layer.h"
+
+namespace {
+
+Handler g_endRoutine = nullptr;
+std::unique_ptr<QApplication> g_application;
+
+// Until the toolkit has found a display, its complaints are replaced by one
+// plain line: a child's program should not greet anyone with a stack dump.
+void startupMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtFatalMsg)
+        return;
+    std::fprintf(stderr, "zorvik: cannot start: no graphical display could be opened (%s)\n",
+                 message.section(u'\n', 0, 0).toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+QString displayText(const Text &text)
+{
+    // "\r\n" starts a new line; the toolkit wants "\n".
+    return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void applyProgramLook(QApplication &application)
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // Latin text from DejaVu, Han characters from a Simplified Chinese face,
+    // whatever the locale; pixel sizes keep the layout's sizes on every desktop.
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei"),
+                      QStringLiteral("Noto Sans CJK SC")});
+    font.setPixelSize(12);
+    application.setFont(font);
+}
+
+} // namespace
+
+void StartWindowLayer()
+{
+    if (QApplication::instance())
+        return;
+    // The program takes no command line: the toolkit sees only its name.
+    static int argc = 1;
+    static char name[] = "zorvik";
+    static char *argv[] = {name, nullptr};
+    const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
+    g_application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    applyProgramLook(*g_application);
+}
+
+void RegisterEndRoutine(Handler endRoutine)
+{
+    g_endRoutine = endRoutine;
+}
+
+void LoadStartupWindow(const WindowLayout &layout)
+{
+    Window *window = BuildWindow(layout);
+    if (!window)
+        StopWithRuntimeError(Gbk("载入启动窗口失败"));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->centreOnScreen();
+    window->show();
+}
+
+void RunMessageLoop()
+{
+    QApplication::exec();
+}
+
+int RunProgram(int (*startRoutine)())
+{
+    const int code = startRoutine();
+    if (Handler routine = std::exchange(g_endRoutine, nullptr))
+        routine();
+    g_application.reset();
+    return code;
+}
+
+int ShowMessageBox(const Text &text, int /*style: the program only uses 0*/, const Text &title)
+{
+    QMessageBox box;
+    box.setWindowTitle(ToQString(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayText(text));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    return 1;  // OK
+}
+
+void StopWithRuntimeError(const Text &message)
+{
+    const Text text = ConcatText({Gbk("运行时出错!\r\n\r\n"), Gbk("错误信息："), message, "\r\n"});
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), displayText(text), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    g_endRoutine = nullptr;  // a fatal stop never runs the end routine
+    std::fflush(nullptr);
+    std::_Exit(-1);
+}

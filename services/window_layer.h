@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "services/text.h"
+
+// The window and control layer on which every handler of the program runs.
+// Windows are described by layouts (plain tables, one row per control) and
+// built anew from them at every load; handlers are plain functions that
+// address controls by (window layout, control name).
+
+enum class Kind { Label, Button, EditBox, RadioBox, CheckBox, GroupBox, SliderBar, Timer, PicBox, ShapeBox };
+
+enum class Property { Left, Width, Visible, Disabled, Caption, Text, Checked, Position, Period };
+
+enum class FontSize { Default, Large, SmallBold };
+
+enum class BackColour { Window, White };
+
+using Handler = void (*)();
+// The key code (13 for Enter) and the shift state (1 Ctrl, 2 Shift, 4 Alt).
+// Returning false discards the key; no value lets it go on to the control.
+using KeyHandler = std::optional<bool> (*)(int keyCode, int shiftState);
+
+struct ControlLayout {
+    const char *name = "";
+    Kind kind = Kind::Label;
+    const char *container = nullptr;  // nullptr: placed on the window itself
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    const char *text = "";  // caption or content at creation, UTF-8
+    FontSize font = FontSize::Default;
+    bool integerInput = false;  // edit boxes: digits and "-" only, tidied on focus loss
+    bool centred = false;       // edit boxes: text centred
+    const char *picture = nullptr;  // picture boxes: resource path of an animated picture
+    BackColour back = BackColour::Window;
+    int minimum = 0;  // sliders
+    int maximum = 0;
+    int position = 0;
+    int singleStep = 1;
+    int pageStep = 1;
+    const char *accessibleName = nullptr;  // for screen readers where the caption says nothing
+    Handler clicked = nullptr;
+    Handler textChanged = nullptr;
+    KeyHandler keyPressed = nullptr;
+    Handler tick = nullptr;
+};
+
+struct MenuItemLayout {
+    const char *menu;  // the menu bar entry it belongs to
+    const char *item;
+    Handler selected;
+};
+
+struct WindowLayout {
+    const char *name;
+    const char *title;
+    int width;   // outer size, frame, title bar and menu bar included
+    int height;
+    std::span<const ControlLayout> controls;
+    std::span<const MenuItemLayout> menu;
+    Handler created = nullptr;
+};
+
+// Program start and end.
+void StartWindowLayer();
+void RegisterEndRoutine(Handler endRoutine);
+void LoadStartupWindow(const WindowLayout &window);
+void RunMessageLoop();
+// Runs the program's start routine, then the end routine once, and gives the
+// exit code; main() is just this call.
+int RunProgram(int (*startRoutine)());
+
+// Windows.
+bool LoadWindow(const WindowLayout &window, const WindowLayout &owner, bool modal);
+void UnloadWindow(const WindowLayout &window, bool immediately);
+bool IsWindowLoaded(const WindowLayout &window);
+
+// Properties. Booleans are written as 0 or 1.
+std::int32_t ReadInteger(const WindowLayout &window, std::string_view control, Property property);
+bool ReadBoolean(const WindowLayout &window, std::string_view control, Property property);
+Text ReadText(const WindowLayout &window, std::string_view control, Property property);
+void WriteProperty(const WindowLayout &window, std::string_view control, Property property, std::int32_t value);
+void WriteProperty(const WindowLayout &window, std::string_view control, Property property, const Text &value);
+
+void SetInputFocus(const WindowLayout &window, std::string_view control);
+
+// Style 0: one OK button, no icon, owned by no window; "\r\n" starts a new line.
+int ShowMessageBox(const Text &text, int style, const Text &title);
