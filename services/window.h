@@ -61,3 +61,8 @@ private:
 // Builds a window and its controls from the layout, registers it as loaded
 // and raises its created event; the window is not shown yet.
 Window *BuildWindow(const WindowLayout &layout);
+
+// The loaded window for a layout and the widget of one of its controls, or
+// nullptr; for tests and for tools that look at the windows from outside.
+Window *LoadedWindow(const WindowLayout &layout);
+QWidget *ControlWidget(const WindowLayout &layout, std::string_view control);

@@ -109,6 +109,18 @@ Window *BuildWindow(const WindowLayout &layout)
     return window;
 }
 
+Window *LoadedWindow(const WindowLayout &layout)
+{
+    return loaded(layout);
+}
+
+QWidget *ControlWidget(const WindowLayout &layout, std::string_view name)
+{
+    Window *window = loaded(layout);
+    Control *control = window ? window->find(name) : nullptr;
+    return control ? control->widget : nullptr;
+}
+
 bool IsWindowLoaded(const WindowLayout &window)
 {
     return loaded(window) != nullptr;

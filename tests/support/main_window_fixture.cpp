@@ -1,0 +1,36 @@
+#include "tests/support/main_window_fixture.h"
+
+#include <QCoreApplication>
+
+#include "app/globals.h"
+#include "practice/main_window.h"
+#include "services/window.h"
+#include "services/window_layer.h"
+
+void LoadFreshMainWindow()
+{
+    UnloadMainWindow();
+    changesLeft = expectedAnswer = correctCount = wrongCount = 0;
+    elapsedMinutes = elapsedSeconds = 0;
+    InitGlobals();
+    LoadStartupWindow(MainWindow);
+}
+
+void UnloadMainWindow()
+{
+    if (IsWindowLoaded(MainWindow)) {
+        UnloadWindow(MainWindow, true);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    FreeGlobals();
+}
+
+Window *MainWindowWidget()
+{
+    return LoadedWindow(MainWindow);
+}
+
+QWidget *Main(std::string_view control)
+{
+    return ControlWidget(MainWindow, control);
+}
