@@ -1,6 +1,7 @@
 #include "tests/support/main_window_fixture.h"
 
 #include <QCoreApplication>
+#include <QTest>
 
 #include "app/globals.h"
 #include "practice/main_window.h"
@@ -14,6 +15,11 @@ void LoadFreshMainWindow()
     elapsedMinutes = elapsedSeconds = 0;
     InitGlobals();
     LoadStartupWindow(MainWindow);
+    // Focus and clicks behave as for a child at the keyboard only in the
+    // active window.
+    Window *window = LoadedWindow(MainWindow);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
 void UnloadMainWindow()
