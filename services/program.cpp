@@ -18,12 +18,13 @@ std::unique_ptr<QApplication> g_application;
 
 // Until the toolkit has found a display, its complaints are replaced by one
 // plain line: a child's program should not greet anyone with a stack dump.
-void startupMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+void startupMessages(QtMsgType type, const QMessageLogContext &, const QString &)
 {
     if (type != QtFatalMsg)
         return;
-    std::fprintf(stderr, "zorvik: cannot start: no graphical display could be opened (%s)\n",
-                 message.section(u'\n', 0, 0).toLocal8Bit().constData());
+    const char *display = std::getenv("DISPLAY");
+    std::fprintf(stderr, "zorvik: cannot start: no graphical display could be opened (%s%s)\n",
+                 display ? "DISPLAY=" : "DISPLAY is not set", display ? display : "");
     std::fflush(stderr);
     std::_Exit(1);
 }
