@@ -45,6 +45,10 @@ char HalfWidthOf(unsigned char lead, unsigned char trail)
     return 0;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsExponentMarker(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
+
 // Walks a text as its half-width copy would read, without making the copy:
 // only the front of a typed answer is ever read, however long the text is.
 class HalfWidthReader {
@@ -60,7 +64,34 @@ public:
             Fill();
         return pending_;
     }
-    void Next() { filled_ = false; }
+    void Next()
+    {
+        Peek();
+        filled_ = false;
+        consumed_ = at_;
+    }
+    // Where in the text the bytes taken so far end.
+    std::size_t Consumed() const { return consumed_; }
+
+    // Takes a run of digits and counts them. Runs of ASCII digits, the bulk
+    // of a long pasted number, are passed over without the byte-wise mapping.
+    std::size_t SkipDigits()
+    {
+        std::size_t count = 0;
+        for (;;) {
+            if (!filled_) {
+                const std::size_t from = at_;
+                while (at_ < text_.size() && IsDigit(text_[at_]))
+                    ++at_;
+                count += at_ - from;
+                consumed_ = at_;
+            }
+            if (!IsDigit(Peek()))
+                return count;
+            Next();
+            ++count;
+        }
+    }
 
 private:
     void Fill()
@@ -84,32 +115,30 @@ private:
 
     std::string_view text_;
     std::size_t at_ = 0;
+    std::size_t consumed_ = 0;
     char pending_ = 0;
     bool filled_ = false;
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-// Copies a run of digits from the reader into the number being collected.
-std::size_t TakeDigits(HalfWidthReader &reader, Text &into)
+// The number as from_chars reads it: full-width forms made ASCII and the
+// exponent markers d and D written as e.
+Text AsciiNumber(std::string_view number)
 {
-    std::size_t count = 0;
-    for (char c = reader.Peek(); IsDigit(c); c = reader.Peek()) {
-        into += c;
-        reader.Next();
-        ++count;
-    }
-    return count;
+    Text ascii;
+    ascii.reserve(number.size());
+    HalfWidthReader reader(number);
+    for (char c = reader.Peek(); c != 0; reader.Next(), c = reader.Peek())
+        ascii += c == 'd' || c == 'D' ? 'e' : c;
+    return ascii;
 }
 
-// The rare values from_chars will not give (beyond the largest real, below
-// the smallest subnormal) come from the C library in the "C" locale, which
-// rounds them the same way and knows infinity from zero.
-double ReadOutOfRange(const Text &number)
+// from_chars leaves alone the values beyond the largest real and below the
+// smallest subnormal; the C library in the "C" locale rounds the same way
+// and tells infinity from zero.
+double ReadOutOfRange(std::string_view number)
 {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return strtod_l(number.c_str(), nullptr, cLocale);
+    return strtod_l(Text(number).c_str(), nullptr, cLocale);
 }
 
 }  // namespace
@@ -143,49 +172,54 @@ Text ToHalfWidth(std::string_view text)
 
 double ToNumber(std::string_view text)
 {
+    // The first pass finds where the number lies in the text; the sign is
+    // kept apart, since negating a correctly rounded magnitude is exact.
     HalfWidthReader reader(text);
     while (IsBlank(reader.Peek()))
         reader.Next();
-
-    // The number is collected as plain ASCII that from_chars reads the same
-    // in every locale: "-", digits, ".", digits, "e", sign, digits.
-    Text number;
-    if (reader.Peek() == '+' || reader.Peek() == '-') {
-        if (reader.Peek() == '-')
-            number += '-';
+    const bool negative = reader.Peek() == '-';
+    if (negative || reader.Peek() == '+')
         reader.Next();
-    }
-    std::size_t digits = TakeDigits(reader, number);
+    const std::size_t start = reader.Consumed();
+    std::size_t digits = reader.SkipDigits();
     if (reader.Peek() == '.') {
-        number += '.';
         reader.Next();
-        digits += TakeDigits(reader, number);
+        digits += reader.SkipDigits();
     }
     if (digits == 0)
         return 0.0;
-
+    std::size_t end = reader.Consumed();
     // An exponent marker belongs to the number only when digits follow it,
-    // so "2e" and "2e+" read 2; the reader cannot step back, so the marker
-    // and sign wait in `marker` until a digit shows up.
-    const char e = reader.Peek();
-    if (e == 'e' || e == 'E' || e == 'd' || e == 'D') {
+    // so "2e" and "2e+" read 2.
+    if (IsExponentMarker(reader.Peek())) {
         reader.Next();
-        Text marker = "e";
-        if (reader.Peek() == '+' || reader.Peek() == '-') {
-            marker += reader.Peek();
+        if (reader.Peek() == '+' || reader.Peek() == '-')
             reader.Next();
-        }
-        if (IsDigit(reader.Peek())) {
-            number += marker;
-            TakeDigits(reader, number);
-        }
+        if (reader.SkipDigits() > 0)
+            end = reader.Consumed();
     }
 
-    double value = 0.0;
-    const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
+    // A number typed in plain ASCII with e or E is read where it stands;
+    // full-width forms or a d marker need a cleaned copy first.
+    std::string_view number = text.substr(start, end - start);
+    Text cleaned;
+    const bool plain = std::none_of(number.begin(), number.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 0x80 || c == 'd' || c == 'D';
+    });
+    if (!plain) {
+        try {
+            cleaned = AsciiNumber(number);
+        } catch (const std::bad_alloc &) {
+            StopForMemory(number.size() + 1);
+        }
+        number = cleaned;
+    }
+
+    double magnitude = 0.0;
+    const auto read = std::from_chars(number.data(), number.data() + number.size(), magnitude);
     if (read.ec == std::errc::result_out_of_range)
-        return ReadOutOfRange(number);
-    return value;
+        magnitude = ReadOutOfRange(number);
+    return negative ? -magnitude : magnitude;
 }
 
 Text ToText(std::int32_t value)
