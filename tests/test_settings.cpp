@@ -1,0 +1,553 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "app/globals.h"
+#include "practice/question.h"
+#include "services/gbk.h"
+#include "services/window.h"
+#include "settings/about_box.h"
+#include "settings/operator_window.h"
+#include "settings/range_window.h"
+#include "settings/settings_check.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/modal_helpers.h"
+
+namespace {
+
+const QString operatorItem = QStringLiteral("设置运算符号");
+const QString rangeItem = QStringLiteral("设置数值范围");
+
+// Operators are written as the signs "+-*/" in any subset; box k stands for
+// element k of operatorEnabled.
+constexpr std::array<std::pair<char16_t, const char *>, 4> operatorBoxes{{
+    {u'+', "选择框加"},
+    {u'-', "选择框减"},
+    {u'*', "选择框乘"},
+    {u'/', "选择框除"},
+}};
+
+void ChooseMenuItem(const QString &item)
+{
+    for (QAction *action : MainWindowWidget()->findChildren<QAction *>()) {
+        if (action->text() == item) {
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no menu item ") + item));
+}
+
+// Chooses a menu item that opens a modal window and runs `act` inside the
+// window's own loop. A window that `act` leaves open is then closed by its
+// close box, so a failing check never leaves the test waiting; the result
+// says whether it was left open.
+bool UseWindow(const QString &menuItem, const std::function<void(QWidget *)> &act)
+{
+    bool leftOpen = false;
+    OnNextModal([&](QWidget *window) {
+        QPointer<QWidget> guard(window);
+        act(window);
+        leftOpen = guard && guard->isVisible();
+        if (leftOpen)
+            guard->close();
+    });
+    ChooseMenuItem(menuItem);
+    return leftOpen;
+}
+
+QCheckBox *OperatorBox(const char *name)
+{
+    return qobject_cast<QCheckBox *>(ControlWidget(OperatorWindow, name));
+}
+
+QLineEdit *RangeBox(const char *name)
+{
+    return qobject_cast<QLineEdit *>(ControlWidget(RangeWindow, name));
+}
+
+QString TickedBoxes()
+{
+    QString signs;
+    for (const auto &[sign, name] : operatorBoxes)
+        if (OperatorBox(name)->isChecked())
+            signs += QChar(sign);
+    return signs;
+}
+
+void TickOnly(const QString &signs)
+{
+    for (const auto &[sign, name] : operatorBoxes)
+        if (OperatorBox(name)->isChecked() != signs.contains(QChar(sign)))
+            QTest::mouseClick(OperatorBox(name), Qt::LeftButton);
+}
+
+void TypeOver(QLineEdit *box, const QString &text)
+{
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    // keyClicks() sends Latin-1 only; a full-width digit arrives as the key
+    // text a Chinese input method gives.
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(box, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+void ClickOk(const WindowLayout &window)
+{
+    QTest::mouseClick(ControlWidget(window, "按钮确定"), Qt::LeftButton);
+}
+
+QList<int> StoredFlags()
+{
+    return {(*operatorEnabled)(1), (*operatorEnabled)(2), (*operatorEnabled)(3), (*operatorEnabled)(4)};
+}
+
+void StoreFlags(const QList<int> &flags)
+{
+    for (std::int32_t k = 1; k <= 4; ++k)
+        (*operatorEnabled)(k) = flags[k - 1];
+}
+
+QString StoredSigns()
+{
+    QString signs;
+    for (std::int32_t k = 1; k <= 4; ++k)
+        if ((*operatorEnabled)(k) != 0)
+            signs += QChar(operatorBoxes[std::size_t(k - 1)].first);
+    return signs;
+}
+
+std::array<std::int32_t, 4> FlagsFor(const QString &signs)
+{
+    return {signs.contains(u'+'), signs.contains(u'-'), signs.contains(u'*'), signs.contains(u'/')};
+}
+
+QPair<int, int> StoredRange()
+{
+    return {(*numberRange)(1), (*numberRange)(2)};
+}
+
+QString Caption(const char *label)
+{
+    return qobject_cast<QLabel *>(Main(label))->text();
+}
+
+} // namespace
+
+class SettingsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { LoadFreshMainWindow(); }
+    void cleanup() { UnloadMainWindow(); }
+
+    void windowsOpenWithTheStartSettings();
+    void operatorOkStoresTheBoxes_data();
+    void operatorOkStoresTheBoxes();
+    void rangeOkStoresTheConvertedTexts_data();
+    void rangeOkStoresTheConvertedTexts();
+    void leavingWithoutOkStoresNothing_data();
+    void leavingWithoutOkStoresNothing();
+    void refusalKeepsWindowAndSettings_data();
+    void refusalKeepsWindowAndSettings();
+    void acceptedEdgeSettingsDrawEveryQuestion_data();
+    void acceptedEdgeSettingsDrawEveryQuestion();
+    void settingsDuringARunApplyFromTheNextQuestion();
+    void aboutNoteToTheByte();
+};
+
+// Each window shows the settings as the program starts: all four operators,
+// operands 1 to 50.
+void SettingsTest::windowsOpenWithTheStartSettings()
+{
+    QString ticked;
+    QString title;
+    bool modal = false;
+    QVERIFY(UseWindow(operatorItem, [&](QWidget *window) {
+        ticked = TickedBoxes();
+        title = window->windowTitle();
+        modal = window->isModal();
+    }));
+    QCOMPARE(ticked, QStringLiteral("+-*/"));
+    QCOMPARE(title, QStringLiteral("符号设置"));
+    QVERIFY(modal);
+
+    QString smallest;
+    QString largest;
+    QVERIFY(UseWindow(rangeItem, [&](QWidget *window) {
+        smallest = RangeBox("编辑框1")->text();
+        largest = RangeBox("编辑框2")->text();
+        title = window->windowTitle();
+    }));
+    QCOMPARE(smallest, QStringLiteral("1"));
+    QCOMPARE(largest, QStringLiteral("50"));
+    QCOMPARE(title, QStringLiteral("数值设置"));
+}
+
+// The boxes show exactly the flags, OK writes them back as 1 or 0 and closes
+// at once, and the next opening shows the stored choice.
+void SettingsTest::operatorOkStoresTheBoxes_data()
+{
+    QTest::addColumn<QList<int>>("before");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("ticked");
+    QTest::addColumn<QList<int>>("after");
+
+    QTest::newRow("clear × and ÷") << QList{1, 1, 1, 1} << "+-*/" << "+-" << QList{1, 1, 0, 0};
+    QTest::newRow("division alone") << QList{1, 1, 1, 1} << "+-*/" << "/" << QList{0, 0, 0, 1};
+    QTest::newRow("any non-zero flag shows ticked and is stored as 1")
+        << QList{1, 0, 7, 0} << "+*" << "+*" << QList{1, 0, 1, 0};
+}
+
+void SettingsTest::operatorOkStoresTheBoxes()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(QString, shown);
+    QFETCH(QString, ticked);
+    QFETCH(QList<int>, after);
+
+    StoreFlags(before);
+    QString shownAtOpening;
+    QVERIFY(!UseWindow(operatorItem, [&](QWidget *) {
+        shownAtOpening = TickedBoxes();
+        TickOnly(ticked);
+        ClickOk(OperatorWindow);
+    }));
+    QCOMPARE(shownAtOpening, shown);
+    QCOMPARE(StoredFlags(), after);
+
+    QVERIFY(UseWindow(operatorItem, [&](QWidget *) { shownAtOpening = TickedBoxes(); }));
+    QCOMPARE(shownAtOpening, ticked);
+}
+
+// OK converts each text as the program converts numbers (cut toward zero,
+// low 32 bits, 0 for no number) and stores the pair as typed, unordered;
+// the next opening shows what was stored.
+void SettingsTest::rangeOkStoresTheConvertedTexts_data()
+{
+    QTest::addColumn<QString>("operators");
+    QTest::addColumn<QString>("smallestText");
+    QTest::addColumn<QString>("largestText");
+    QTest::addColumn<int>("smallest");
+    QTest::addColumn<int>("largest");
+
+    QTest::newRow("plain numbers") << "+-*/" << "5" << "20" << 5 << 20;
+    QTest::newRow("swapped bounds stored as typed") << "+-*/" << "50" << "1" << 50 << 1;
+    QTest::newRow("cut toward zero") << "+-*/" << "12.7" << "-3.9" << 12 << -3;
+    QTest::newRow("no number gives 0") << "+-*" << "abc" << "" << 0 << 0;
+    QTest::newRow("full-width digits") << "+-*/" << "１２" << "50" << 12 << 50;
+    QTest::newRow("low 32 bits kept") << "+-*/" << "3000000000" << "50" << -1294967296 << 50;
+}
+
+void SettingsTest::rangeOkStoresTheConvertedTexts()
+{
+    QFETCH(QString, operators);
+    QFETCH(QString, smallestText);
+    QFETCH(QString, largestText);
+    QFETCH(int, smallest);
+    QFETCH(int, largest);
+
+    StoreFlags({operators.contains(u'+'), operators.contains(u'-'), operators.contains(u'*'),
+                operators.contains(u'/')});
+    QVERIFY(!UseWindow(rangeItem, [&](QWidget *) {
+        TypeOver(RangeBox("编辑框1"), smallestText);
+        TypeOver(RangeBox("编辑框2"), largestText);
+        ClickOk(RangeWindow);
+    }));
+    QCOMPARE(StoredRange(), qMakePair(smallest, largest));
+
+    QString shownSmallest;
+    QString shownLargest;
+    QVERIFY(UseWindow(rangeItem, [&](QWidget *) {
+        shownSmallest = RangeBox("编辑框1")->text();
+        shownLargest = RangeBox("编辑框2")->text();
+    }));
+    QCOMPARE(shownSmallest, QString::number(smallest));
+    QCOMPARE(shownLargest, QString::number(largest));
+}
+
+// Only OK applies: Esc and the close box end the window with the settings
+// untouched, Enter clicks nothing, and the next opening is built afresh from
+// the stored settings rather than from what was left in the boxes.
+void SettingsTest::leavingWithoutOkStoresNothing_data()
+{
+    QTest::addColumn<bool>("rangeWindow");
+    QTest::addColumn<QString>("way");
+
+    QTest::newRow("operators, Esc") << false << "Esc";
+    QTest::newRow("operators, close box") << false << "close box";
+    QTest::newRow("operators, Enter on OK") << false << "Enter";
+    QTest::newRow("range, Esc") << true << "Esc";
+    QTest::newRow("range, close box") << true << "close box";
+    QTest::newRow("range, Enter on OK") << true << "Enter";
+}
+
+void SettingsTest::leavingWithoutOkStoresNothing()
+{
+    QFETCH(bool, rangeWindow);
+    QFETCH(QString, way);
+
+    const WindowLayout &layout = rangeWindow ? RangeWindow : OperatorWindow;
+    const QString item = rangeWindow ? rangeItem : operatorItem;
+    const bool leftOpen = UseWindow(item, [&](QWidget *window) {
+        QWidget *focus = nullptr;
+        if (rangeWindow) {
+            TypeOver(RangeBox("编辑框1"), QStringLiteral("5"));
+            TypeOver(RangeBox("编辑框2"), QStringLiteral("20"));
+            focus = RangeBox("编辑框2");
+        } else {
+            TickOnly(QStringLiteral("+"));
+            focus = OperatorBox("选择框加");
+        }
+        if (way == "Esc") {
+            QTest::keyClick(focus, Qt::Key_Escape);
+        } else if (way == "close box") {
+            window->close();
+        } else {
+            QWidget *ok = ControlWidget(layout, "按钮确定");
+            ok->setFocus();
+            QTest::keyClick(ok, Qt::Key_Return);
+            QTest::keyClick(ok, Qt::Key_Enter);
+        }
+    });
+    QCOMPARE(leftOpen, way == "Enter");
+    QCOMPARE(StoredFlags(), (QList{1, 1, 1, 1}));
+    QCOMPARE(StoredRange(), qMakePair(1, 50));
+
+    QString shown;
+    QVERIFY(UseWindow(item, [&](QWidget *) {
+        shown = rangeWindow ? RangeBox("编辑框1")->text() + ' ' + RangeBox("编辑框2")->text() : TickedBoxes();
+    }));
+    QCOMPARE(shown, rangeWindow ? QStringLiteral("1 50") : QStringLiteral("+-*/"));
+}
+
+// A choice that, with the other window's setting, would make drawing hang
+// or overflow is refused: one box titled "提示" says what to change, nothing
+// is stored, the window stays open with what was typed, and questions are
+// still drawn afterwards.
+void SettingsTest::refusalKeepsWindowAndSettings_data()
+{
+    QTest::addColumn<QString>("operatorsBefore");
+    QTest::addColumn<int>("smallestBefore");
+    QTest::addColumn<int>("largestBefore");
+    QTest::addColumn<bool>("rangeWindow");
+    QTest::addColumn<QString>("ticked");        // operator window
+    QTest::addColumn<QString>("smallestText");  // range window
+    QTest::addColumn<QString>("largestText");
+    QTest::addColumn<int>("smallest");  // what the range texts convert to
+    QTest::addColumn<int>("largest");
+
+    QTest::newRow("no operator") << "+-*/" << 1 << 50 << false << "" << "" << "" << 0 << 0;
+    QTest::newRow("division with 0 alone in range") << "+" << 0 << 0 << false << "+/" << "" << "" << 0 << 0;
+    QTest::newRow("multiplication past its limit")
+        << "+-/" << 46341 << 46341 << false << "+-*/" << "" << "" << 0 << 0;
+    QTest::newRow("addition past its limit")
+        << "-/" << 2000000000 << 2000000000 << false << "+-/" << "" << "" << 0 << 0;
+    QTest::newRow("0 to 0 with division") << "+-*/" << 1 << 50 << true << "" << "0" << "0" << 0 << 0;
+    QTest::newRow("no numbers with division") << "+-*/" << 1 << 50 << true << "" << "abc" << "" << 0 << 0;
+    QTest::newRow("negatives only with division") << "/" << 1 << 50 << true << "" << "-5" << "-1" << -5 << -1;
+    QTest::newRow("too large for multiplication")
+        << "+-*/" << 1 << 50 << true << "" << "46341" << "46341" << 46341 << 46341;
+    QTest::newRow("too large for addition")
+        << "+-" << 1 << 50 << true << "" << "2000000000" << "1e10" << 2000000000 << 1410065408;
+}
+
+void SettingsTest::refusalKeepsWindowAndSettings()
+{
+    QFETCH(QString, operatorsBefore);
+    QFETCH(int, smallestBefore);
+    QFETCH(int, largestBefore);
+    QFETCH(bool, rangeWindow);
+    QFETCH(QString, ticked);
+    QFETCH(QString, smallestText);
+    QFETCH(QString, largestText);
+    QFETCH(int, smallest);
+    QFETCH(int, largest);
+
+    const std::array<std::int32_t, 4> flagsBefore = FlagsFor(operatorsBefore);
+    StoreFlags({flagsBefore[0], flagsBefore[1], flagsBefore[2], flagsBefore[3]});
+    (*numberRange)(1) = smallestBefore;
+    (*numberRange)(2) = largestBefore;
+    const QList<int> storedFlags = StoredFlags();
+
+    MessageBoxLog log;
+    QString shownAfterRefusal;
+    const bool leftOpen = UseWindow(rangeWindow ? rangeItem : operatorItem, [&](QWidget *) {
+        if (rangeWindow) {
+            TypeOver(RangeBox("编辑框1"), smallestText);
+            TypeOver(RangeBox("编辑框2"), largestText);
+            ClickOk(RangeWindow);
+            shownAfterRefusal = RangeBox("编辑框1")->text() + '|' + RangeBox("编辑框2")->text();
+        } else {
+            TickOnly(ticked);
+            ClickOk(OperatorWindow);
+            shownAfterRefusal = TickedBoxes();
+        }
+    });
+
+    QVERIFY(leftOpen);
+    QCOMPARE(shownAfterRefusal, rangeWindow ? smallestText + '|' + largestText : ticked);
+    QCOMPARE(StoredFlags(), storedFlags);
+    QCOMPARE(StoredRange(), qMakePair(smallestBefore, largestBefore));
+
+    const Text refusal = rangeWindow ? RangeChoiceRefusal(smallest, largest, flagsBefore)
+                                     : OperatorChoiceRefusal(FlagsFor(ticked), smallestBefore, largestBefore);
+    QVERIFY(!refusal.empty());
+    QCOMPARE(log.boxes.size(), 1);
+    QCOMPARE(log.boxes[0].title, QStringLiteral("提示"));
+    QCOMPARE(log.boxes[0].text, ToQString(refusal));
+
+    for (int i = 0; i < 200; ++i)
+        NextQuestion();
+}
+
+// Whatever the windows accept, every question is drawn in finite time from
+// the enabled operators and the reachable operands, and its true result fits
+// expectedAnswer exactly.
+void SettingsTest::acceptedEdgeSettingsDrawEveryQuestion_data()
+{
+    QTest::addColumn<QString>("operators");
+    QTest::addColumn<QString>("smallestText");
+    QTest::addColumn<QString>("largestText");
+
+    QTest::newRow("division alone from 0 and 1") << "/" << "0" << "1";
+    QTest::newRow("division with a negative lower bound") << "/" << "-5" << "1";
+    QTest::newRow("0 alone without division") << "+-*" << "0" << "0";
+    QTest::newRow("swapped bounds") << "+-*/" << "50" << "1";
+    QTest::newRow("largest factor") << "*" << "46340" << "46340";
+    // Division is left out here: with no operand below 13573 it mostly waits
+    // for a = b, one pair in 32768, which is finite but slow to test.
+    QTest::newRow("wide range up to the largest factor") << "+-*" << "13573" << "100000";
+    QTest::newRow("largest addend") << "+-/" << "1073741823" << "1073741823";
+    QTest::newRow("top value, subtraction and division") << "-/" << "2147483647" << "2147483647";
+    QTest::newRow("whole 32-bit range") << "+-*/" << "-2147483648" << "2147483647";
+}
+
+void SettingsTest::acceptedEdgeSettingsDrawEveryQuestion()
+{
+    QFETCH(QString, operators);
+    QFETCH(QString, smallestText);
+    QFETCH(QString, largestText);
+
+    QVERIFY(!UseWindow(operatorItem, [&](QWidget *) {
+        TickOnly(operators);
+        ClickOk(OperatorWindow);
+    }));
+    QVERIFY(!UseWindow(rangeItem, [&](QWidget *) {
+        TypeOver(RangeBox("编辑框1"), smallestText);
+        TypeOver(RangeBox("编辑框2"), largestText);
+        ClickOk(RangeWindow);
+    }));
+    QCOMPARE(StoredSigns(), operators);
+    const QPair<int, int> range = StoredRange();
+    QCOMPARE(range, qMakePair(smallestText.toInt(), largestText.toInt()));
+
+    const std::int64_t lowest = std::min(std::max(range.first, 0), std::max(range.second, 0));
+    const std::int64_t reach = LargestReachableOperand(range.first, range.second);
+    for (int i = 0; i < 1000; ++i) {
+        NextQuestion();
+        const std::int64_t a = Caption("标签数1").toLongLong();
+        const std::int64_t b = Caption("标签数2").toLongLong();
+        QVERIFY(a >= lowest && a <= reach);
+        QVERIFY(b >= lowest && b <= reach);
+        const QString sign = Caption("标签符号");
+        std::int64_t result = 0;
+        if (sign == "+") {
+            result = a + b;
+        } else if (sign == "-") {
+            result = a - b;
+            QVERIFY(result >= 0);
+        } else if (sign == QStringLiteral("×")) {
+            result = a * b;
+        } else {
+            QCOMPARE(sign, QStringLiteral("÷"));
+            QVERIFY(b != 0 && a % b == 0);
+            result = a / b;
+        }
+        const QChar drawn = sign == QStringLiteral("×") ? u'*' : sign == QStringLiteral("÷") ? u'/' : sign[0];
+        QVERIFY(operators.contains(drawn));
+        QCOMPARE(std::int64_t(expectedAnswer), result);
+    }
+}
+
+// The windows can be opened during a run: the question on show stays as it
+// is, and the next one comes from the new operators and range.
+void SettingsTest::settingsDuringARunApplyFromTheNextQuestion()
+{
+    QTest::mouseClick(Main("单选框1"), Qt::LeftButton);
+    QTest::keyClicks(Main("编辑框题数"), "10");
+    QTest::mouseClick(Main("按钮开始"), Qt::LeftButton);
+    const QString question = Caption("标签数1") + Caption("标签符号") + Caption("标签数2");
+    const std::int32_t answer = expectedAnswer;
+    QVERIFY(question.size() >= 3 && !question.startsWith('N'));
+
+    QVERIFY(!UseWindow(operatorItem, [](QWidget *) {
+        TickOnly(QStringLiteral("*"));
+        ClickOk(OperatorWindow);
+    }));
+    QVERIFY(!UseWindow(rangeItem, [](QWidget *) {
+        TypeOver(RangeBox("编辑框1"), QStringLiteral("7"));
+        TypeOver(RangeBox("编辑框2"), QStringLiteral("7"));
+        ClickOk(RangeWindow);
+    }));
+    QCOMPARE(Caption("标签数1") + Caption("标签符号") + Caption("标签数2"), question);
+    QCOMPARE(expectedAnswer, answer);
+
+    QWidget *answerBox = Main("编辑框答案");
+    QTest::keyClicks(answerBox, QString::number(answer));
+    QTest::keyClick(answerBox, Qt::Key_Return);
+    QCOMPARE(correctCount, 1);
+    QCOMPARE(Caption("标签数1") + Caption("标签符号") + Caption("标签数2"), QStringLiteral("7×7"));
+    QCOMPARE(expectedAnswer, 49);
+}
+
+// The note is kept byte for byte: a leading blank, empty lines 4 and 8, the
+// date pushed right by 43 blanks, "\r\n" between lines and none at the end;
+// the menu item shows it in a plain one-button box titled "说明".
+void SettingsTest::aboutNoteToTheByte()
+{
+    const Text expected = Gbk(" 终于写完我的第一个完整的程序\r\n"
+                              "啦，或许还有很多的不足没有发现，\r\n"
+                              "但能力有限，希望大家多多指正！\r\n"
+                              "\r\n"
+                              "作者：林小算\r\n"
+                              "QQ:012345678\r\n"
+                              "邮箱：zorvik@example.org\r\n"
+                              "\r\n"
+                              "                                           2012.05.05");
+    QCOMPARE(QByteArray::fromStdString(AboutText()), QByteArray::fromStdString(expected));
+    QCOMPARE(std::count(expected.begin(), expected.end(), '\n'), std::ptrdiff_t(8));
+    QVERIFY(expected.ends_with(std::string(43, ' ') + "2012.05.05"));
+    QVERIFY(expected.find(std::string(44, ' ')) == std::string::npos);
+
+    MessageBoxLog log;
+    bool plainBox = false;
+    log.whileOpen = [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        plainBox = box && box->icon() == QMessageBox::NoIcon && box->standardButtons() == QMessageBox::Ok;
+    };
+    ChooseMenuItem(QStringLiteral("软件说明"));
+    QCOMPARE(log.boxes.size(), 1);
+    QCOMPARE(log.boxes[0].title, QStringLiteral("说明"));
+    QCOMPARE(log.boxes[0].text, ToQString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QVERIFY(plainBox);
+}
+
+QTEST_MAIN(SettingsTest)
+#include "test_settings.moc"
