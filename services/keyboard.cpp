@@ -20,6 +20,10 @@ public:
     {
         if (event->type() != QEvent::KeyPress)
             return false;
+        // The menus of the menu bar are windows of their own: Esc there
+        // closes the menu, not the program.
+        if (auto *widget = qobject_cast<QWidget *>(watched); widget && widget->window() != &m_window)
+            return false;
         auto *key = static_cast<QKeyEvent *>(event);
         switch (key->key()) {
         case Qt::Key_Tab:

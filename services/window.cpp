@@ -285,9 +285,16 @@ void Window::adoptFrame()
 
 void Window::closeEvent(QCloseEvent *event)
 {
-    for (Control &control : m_controls)
+    // A closing window raises no more events. Hiding it takes the focus from
+    // an integer box, and the tidying would otherwise run a text-changed
+    // handler against a window that is no longer loaded: a fatal stop
+    // instead of a normal end.
+    for (Control &control : m_controls) {
         if (control.timer)
             control.timer->stop();
+        if (control.widget)
+            control.widget->disconnect(this);
+    }
     event->accept();
     emit closed();
 }
