@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Takes the README's picture of the main window, frame included, on a display
+# of its own (Xvfb with openbox): docs/screenshot-main.png.
+#
+#   scripts/screenshot.sh        the window at its normal size
+#   scripts/screenshot.sh 2x     also docs/screenshot-main-2x.png, drawn at
+#                                twice the size (QT_SCALE_FACTOR=2)
+#   ZORVIK_BINARY=path ...       another build of the program (default build/zorvik)
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+program="${ZORVIK_BINARY:-$root/build/zorvik}"
+out="$root/docs"
+
+missing=()
+for tool in Xvfb:xvfb openbox:openbox xwininfo:x11-utils xprop:x11-utils /usr/bin/import:imagemagick; do
+    command -v "${tool%%:*}" >/dev/null || missing+=("${tool#*:}")
+done
+if ((${#missing[@]})); then
+    echo "missing tools; install them with: apt-get install ${missing[*]}" >&2
+    exit 1
+fi
+[[ -x "$program" ]] || { echo "no program at $program: build it first (see README)" >&2; exit 1; }
+
+display=""
+for n in $(seq 90 150); do
+    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=":$n"; break; fi
+done
+[[ -n "$display" ]] || { echo "no free display number between :90 and :150" >&2; exit 1; }
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; }
+trap cleanup EXIT
+Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY="$display" LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
+for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; done
+openbox >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+
+# openbox frames the program's window in windows of its own; the outermost,
+# the child of the root window, is the frame.
+frame_of() {  # client window id -> frame window id
+    local window="$1" root parent
+    root="$(xwininfo -root | awk '/Window id:/ { print $4 }')"
+    while parent="$(xwininfo -tree -id "$window" | awk '/Parent window id:/ { print $4 }')" &&
+        [[ "$parent" != "$root" ]]; do
+        window="$parent"
+    done
+    echo "$window"
+}
+
+shoot() {  # target file, extra environment
+    local target="$1" pid client frame
+    shift
+    env "$@" "$program" >/dev/null 2>&1 &
+    pid=$!
+    pids+=("$pid")
+    for _ in $(seq 200); do
+        xwininfo -name "Zorvik1.0" 2>/dev/null | grep -q 'IsViewable' && break
+        sleep 0.05
+    done
+    # Let the window take its final size inside the frame and draw a frame of
+    # each picture.
+    sleep 1.5
+    client="$(xwininfo -name "Zorvik1.0" | awk '/Window id:/ { print $4 }')"
+    frame="$(frame_of "$client")"
+    /usr/bin/import -window "$frame" "$target"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    echo "$target: $(/usr/bin/identify -format '%wx%h' "$target")"
+}
+
+mkdir -p "$out"
+shoot "$out/screenshot-main.png"
+if [[ "${1:-}" == 2x ]]; then
+    shoot "$out/screenshot-main-2x.png" QT_SCALE_FACTOR=2
+fi
