@@ -54,7 +54,7 @@ void EndRoutine()
 // Describes the error box once it is up, then answers it with OK.
 void answerErrorBox()
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(QCoreApplication::instance());  // freed with the application
     poll->setInterval(1);
     QObject::connect(poll, &QTimer::timeout, poll, [poll] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -83,7 +83,7 @@ void press(QWidget *target, Qt::Key key, const QString &text = {})
 // Types into a control, then presses Esc there, as a child at the keyboard.
 void pressEscWhenShown(const WindowLayout &layout, const char *focus, const char *typed, Handler first = nullptr)
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(QCoreApplication::instance());  // freed with the application
     poll->setInterval(1);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, &layout, focus, typed, first] {
         Window *window = LoadedWindow(layout);
