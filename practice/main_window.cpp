@@ -43,7 +43,7 @@ constexpr std::array controls{
     ControlLayout{.name = "图片框3", .kind = PicBox, .container = "外形框1", .left = 8, .top = 62, .width = 45,
                   .height = 48, .picture = ":/monster.gif", .back = BackColour::White, .accessibleName = "小怪物"},
     ControlLayout{.name = "图片框2", .kind = PicBox, .container = "外形框1", .left = 8, .top = 2, .width = 45,
-                  .height = 48, .picture = ":/player.gif", .back = BackColour::White, .accessibleName = "我"},
+                  .height = 48, .picture = ":/player.gif", .back = BackColour::White, .accessibleName = "我的小人"},
     ControlLayout{.name = "外形框1", .kind = ShapeBox, .left = -8, .top = 232, .width = 456, .height = 112,
                   .back = BackColour::White, .accessibleName = "赛道"},
     ControlLayout{.name = "标签6", .kind = Label, .left = 240, .top = 200, .width = 32, .height = 24, .text = "用时："},

@@ -9,7 +9,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-wqy-microhei fonts-dejavu-core)
-test_packages=(clang libclang-rt-14-dev libbenchmark-dev)
+test_packages=(clang libclang-rt-14-dev libbenchmark-dev locales)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -33,6 +33,13 @@ build() {  # build <folder> [cmake options...]
     cmake --build "$folder"
 }
 
+# The number reader must not care about the process locale; its test switches
+# to one whose decimal point is ",".
+ensure_comma_locale() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
+}
+
 jobs=$(nproc 2>/dev/null || echo 2)
 
 case "${1:-}" in
@@ -43,6 +50,7 @@ run)
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
+    ensure_comma_locale
     echo "== build and tests"
     build build
     ctest --test-dir build --output-on-failure -j "$jobs"

@@ -1,3 +1,4 @@
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -35,6 +36,21 @@ QString displayText(const Text &text)
     return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// Screen readers announce the program's windows as windows (frames), not as
+// the anonymous panels a plain top-level widget would be.
+QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("Window") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+// The boxes speak the program's language whatever translations are installed.
+void okButtonInChinese(QMessageBox &box)
+{
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+}
+
 void applyProgramLook(QApplication &application)
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -61,6 +77,7 @@ void StartWindowLayer()
     g_application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
     applyProgramLook(*g_application);
+    QAccessible::installFactory(windowAccessible);
 }
 
 void RegisterEndRoutine(Handler endRoutine)
@@ -99,6 +116,7 @@ int ShowMessageBox(const Text &text, int /*style: the program only uses 0*/, con
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(text));
     box.setStandardButtons(QMessageBox::Ok);
+    okButtonInChinese(box);
     box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
@@ -110,6 +128,7 @@ void StopWithRuntimeError(const Text &message)
     const Text text = ConcatText({Gbk("运行时出错!\r\n\r\n"), Gbk("错误信息："), message, "\r\n"});
     QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), displayText(text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    okButtonInChinese(box);
     box.exec();
     g_endRoutine = nullptr;  // a fatal stop never runs the end routine
     std::fflush(nullptr);
