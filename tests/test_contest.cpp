@@ -30,18 +30,6 @@ int PeriodOf(const char *timer)
     return ReadInteger(MainWindow, timer, Property::Period);
 }
 
-QString CaptionShown(const char *control)
-{
-    if (auto *label = qobject_cast<QLabel *>(Main(control)))
-        return label->text();
-    return static_cast<QAbstractButton *>(Main(control))->text();
-}
-
-void Click(const char *control)
-{
-    QTest::mouseClick(Main(control), Qt::LeftButton);
-}
-
 void StartContest(int sliderPosition = 1)
 {
     Click("单选框2");
@@ -49,20 +37,10 @@ void StartContest(int sliderPosition = 1)
     Click("按钮开始");
 }
 
-long long AnswerShown()
-{
-    const long long a = CaptionShown("标签数1").toLongLong();
-    const long long b = CaptionShown("标签数2").toLongLong();
-    const QString sign = CaptionShown("标签符号");
-    return sign == "+" ? a + b : sign == "-" ? a - b : sign == "×" ? a * b : a / b;
-}
-
 void Answer(long long value)
 {
-    auto *box = static_cast<QLineEdit *>(Main("编辑框答案"));
-    QTest::mouseClick(box, Qt::LeftButton);
-    QTest::keyClicks(box, QString::number(value));
-    QTest::keyClick(box, Qt::Key_Return);
+    TypeInto("编辑框答案", QString::number(value));
+    QTest::keyClick(Main("编辑框答案"), Qt::Key_Return);
 }
 
 // What the window looks like while a finish message is up.

@@ -19,13 +19,6 @@
 
 namespace {
 
-QString CaptionShown(const char *control)
-{
-    if (auto *label = qobject_cast<QLabel *>(Main(control)))
-        return label->text();
-    return static_cast<QAbstractButton *>(Main(control))->text();
-}
-
 QLineEdit *Box(const char *control)
 {
     return static_cast<QLineEdit *>(Main(control));
@@ -34,34 +27,6 @@ QLineEdit *Box(const char *control)
 bool Usable(const char *control)
 {
     return Main(control)->isEnabled();
-}
-
-// The answer to the question on show, worked out from the labels as a
-// child would.
-long long AnswerShown()
-{
-    const long long a = CaptionShown("标签数1").toLongLong();
-    const long long b = CaptionShown("标签数2").toLongLong();
-    const QString sign = CaptionShown("标签符号");
-    if (sign == "+")
-        return a + b;
-    if (sign == "-")
-        return a - b;
-    if (sign == "×")
-        return a * b;
-    return a / b;
-}
-
-void Click(const char *control)
-{
-    QTest::mouseClick(Main(control), Qt::LeftButton);
-}
-
-// Typing needs the focus, as for a child: the click gives it.
-void TypeInto(const char *box, const QString &text)
-{
-    QTest::mouseClick(Main(box), Qt::LeftButton);
-    QTest::keyClicks(Box(box), text);
 }
 
 void TypeAnswer(const QString &text)

@@ -1,6 +1,9 @@
 #include "tests/support/main_window_fixture.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 #include "app/globals.h"
@@ -39,4 +42,36 @@ Window *MainWindowWidget()
 QWidget *Main(std::string_view control)
 {
     return ControlWidget(MainWindow, control);
+}
+
+QString CaptionShown(const char *control)
+{
+    if (auto *label = qobject_cast<QLabel *>(Main(control)))
+        return label->text();
+    return static_cast<QAbstractButton *>(Main(control))->text();
+}
+
+long long AnswerShown()
+{
+    const long long a = CaptionShown("标签数1").toLongLong();
+    const long long b = CaptionShown("标签数2").toLongLong();
+    const QString sign = CaptionShown("标签符号");
+    if (sign == "+")
+        return a + b;
+    if (sign == "-")
+        return a - b;
+    if (sign == "×")
+        return a * b;
+    return a / b;
+}
+
+void Click(const char *control)
+{
+    QTest::mouseClick(Main(control), Qt::LeftButton);
+}
+
+void TypeInto(const char *box, const QString &text)
+{
+    QTest::mouseClick(Main(box), Qt::LeftButton);
+    QTest::keyClicks(static_cast<QLineEdit *>(Main(box)), text);
 }

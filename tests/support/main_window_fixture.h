@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include <QString>
+
 class QWidget;
 class Window;
 
@@ -13,3 +15,9 @@ void UnloadMainWindow();
 Window *MainWindowWidget();
 // The widget of one of MainWindow's controls, for real input with QTest.
 QWidget *Main(std::string_view control);
+
+// What a child sees and does on MainWindow.
+QString CaptionShown(const char *control);  // a label's or a button's caption
+long long AnswerShown();                    // the answer to the question on show
+void Click(const char *control);
+void TypeInto(const char *box, const QString &text);  // clicks the box first, for the focus
