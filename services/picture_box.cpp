@@ -22,3 +22,17 @@ PictureBox::PictureBox(const char *picture, const QColor &back, QWidget *parent)
     setMovie(movie);
     movie->start();
 }
+
+void PictureBox::showEvent(QShowEvent *event)
+{
+    if (m_movie)
+        m_movie->setPaused(false);
+    QLabel::showEvent(event);
+}
+
+void PictureBox::hideEvent(QHideEvent *event)
+{
+    if (m_movie)
+        m_movie->setPaused(true);
+    QLabel::hideEvent(event);
+}

@@ -16,6 +16,12 @@ public:
 
     QMovie *movie() const { return m_movie; }
 
+protected:
+    // A hidden box shows nothing, so its animation rests meanwhile: no
+    // wake-ups for frames nobody sees.
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
 private:
     QMovie *m_movie = nullptr;
 };
