@@ -10,11 +10,8 @@ for need in Xvfb:xvfb dbus-launch:dbus-x11 /usr/libexec/at-spi-bus-launcher:at-s
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "accessibility: install python3-pyatspi" >&2; exit 1; }
 
-display=:$((150 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids=($!)
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-export DISPLAY=$display
+source scripts/display.sh
+start_display 1280x1024
 eval "$(dbus-launch --sh-syntax)"
 pids+=("$DBUS_SESSION_BUS_PID")
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

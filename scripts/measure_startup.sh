@@ -31,29 +31,9 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING
     -DZORVIK_BENCHMARKS=ON >/dev/null
 cmake --build "$build" --target zorvik bare_window >/dev/null
 
-# A display number nobody uses, and a window manager on it when there is one.
-display=""
-for n in $(seq 90 150); do
-    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=":$n"; break; fi
-done
-[[ -n "$display" ]] || { echo "no free display number between :90 and :150" >&2; exit 1; }
-pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; }
-trap cleanup EXIT
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY="$display"
-for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; done
-wm="none"
-if command -v openbox >/dev/null; then
-    openbox >/dev/null 2>&1 &
-    pids+=($!)
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.05
-    done
-    wm="openbox"
-fi
+# A display of its own, with a window manager when there is one.
+source "$root/scripts/display.sh"
+start_display 1280x1024
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 ticks_per_second="$(getconf CLK_TCK)"
 
@@ -103,7 +83,7 @@ for subject in zorvik bare_window; do
     result[$subject.cpu]="$(median "${cpu[@]}")"
 done
 
-echo "Xvfb $display, window manager: $wm, Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6), $(nproc) CPUs;" \
+echo "Xvfb $DISPLAY, window manager: $wm, Qt $(qtpaths6 --qt-version 2>/dev/null || echo 6), $(nproc) CPUs;" \
     "median of $runs runs"
 echo
 echo "| Measure | Zorvik | bare Qt window |"

@@ -22,24 +22,9 @@ if ((${#missing[@]})); then
 fi
 [[ -x "$program" ]] || { echo "no program at $program: build it first (see README)" >&2; exit 1; }
 
-display=""
-for n in $(seq 90 150); do
-    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=":$n"; break; fi
-done
-[[ -n "$display" ]] || { echo "no free display number between :90 and :150" >&2; exit 1; }
-pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; }
-trap cleanup EXIT
-Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY="$display" LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
-for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
+source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
+start_display 1600x1200
+export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 
 # openbox frames the program's window in windows of its own; the outermost,
 # the child of the root window, is the frame.
