@@ -7,21 +7,16 @@ The GIFs are pixel art: every shape is drawn four times larger, shrunk and cut
 at half coverage, so edges are smooth in shape but hard, because GIF keeps a
 single transparent colour and soft edges would leave a fringe."""
 
-import os
 import struct
 import sys
 from pathlib import Path
 
-DEBIAN_PYTHON = "/usr/bin/python3"
+import debian_python
 
 try:
     from PIL import Image, ImageChops, ImageDraw, ImageFont
 except ImportError:
-    # Pillow comes from Debian's python3-pil, which only Debian's own
-    # interpreter sees; a python3 from pyenv or a venv earlier on PATH does not.
-    if os.path.exists(DEBIAN_PYTHON) and os.path.realpath(sys.executable) != os.path.realpath(DEBIAN_PYTHON):
-        os.execv(DEBIAN_PYTHON, [DEBIAN_PYTHON, *sys.argv])
-    sys.exit("draw_assets.py needs Pillow: apt-get install python3-pil")
+    debian_python.rerun_or_exit("python3-pil")
 
 HERE = Path(__file__).resolve().parent
 BOLD_FONT = ("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf", "fonts-dejavu-core")

@@ -9,22 +9,17 @@ Run it (python3 assets/subset_font.py) whenever a text of the program changes;
 a test checks that every character of the windows and messages is covered.
 WenQuanYi Micro Hei is licensed under the Apache License 2.0 (or GPLv3)."""
 
-import os
 import re
 import sys
 from pathlib import Path
 
-DEBIAN_PYTHON = "/usr/bin/python3"
+import debian_python
 
 try:
     from fontTools import subset
     from fontTools.ttLib import TTFont
 except ImportError:
-    # fontTools comes from Debian's python3-fonttools, seen only by Debian's
-    # own interpreter.
-    if os.path.exists(DEBIAN_PYTHON) and os.path.realpath(sys.executable) != os.path.realpath(DEBIAN_PYTHON):
-        os.execv(DEBIAN_PYTHON, [DEBIAN_PYTHON, *sys.argv])
-    sys.exit("subset_font.py needs fontTools: apt-get install python3-fonttools")
+    debian_python.rerun_or_exit("python3-fonttools")
 
 HERE = Path(__file__).resolve().parent
 ROOT = HERE.parent
