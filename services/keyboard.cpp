@@ -1,6 +1,7 @@
 #include "services/keyboard.h"
 
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QRadioButton>
 
 #include "services/window.h"
@@ -23,6 +24,10 @@ public:
         // The menus of the menu bar are windows of their own: Esc there
         // closes the menu, not the program.
         if (auto *widget = qobject_cast<QWidget *>(watched); widget && widget->window() != &m_window)
+            return false;
+        // The menu bar has the keyboard only while the child walks the menus
+        // with the keys (after Alt); Esc there leaves the menus, not the window.
+        if (qobject_cast<QMenuBar *>(watched))
             return false;
         auto *key = static_cast<QKeyEvent *>(event);
         switch (key->key()) {

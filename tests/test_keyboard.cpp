@@ -184,6 +184,11 @@ void KeyboardTest::escInAnOpenMenuClosesOnlyTheMenu()
 
     QVERIFY(!menu->isVisible());
     QVERIFY(IsWindowLoaded(MainWindow));
+
+    // Walking the menu bar with the keys (after Alt): Esc leaves the bar.
+    bar->setFocus(Qt::ShortcutFocusReason);
+    QTest::keyClick(bar, Qt::Key_Escape);
+    QVERIFY(IsWindowLoaded(MainWindow));
 }
 
 // Enter grades the answer through the box's key handler; no button is a
