@@ -3,17 +3,14 @@
 #include <new>
 
 #include "services/fatal.h"
-#include "services/gbk.h"
 
 namespace {
 
 std::unique_ptr<IntegerArray> newIntegerArray(std::int32_t length)
 {
     auto *array = new (std::nothrow) IntegerArray(length);
-    if (!array) {
-        const auto bytes = std::int32_t(sizeof(IntegerArray) + sizeof(std::int32_t) * std::size_t(length));
-        StopWithRuntimeError(ConcatText({Gbk("分配 "), ToText(bytes), Gbk(" 字节内存失败!")}));
-    }
+    if (!array)
+        StopForMemory(sizeof(IntegerArray) + sizeof(std::int32_t) * std::size_t(length));
     return std::unique_ptr<IntegerArray>(array);
 }
 

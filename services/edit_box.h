@@ -12,8 +12,6 @@ class EditBox : public QLineEdit
 public:
     EditBox(bool integerInput, QWidget *parent);
 
-    bool integerInput() const { return m_integerInput; }
-
     // The tidied form of a text: a 64-bit read (wrapping), clamped to 32 bits,
     // 0 as the empty text.
     static QString tidyInteger(const QString &text);

@@ -8,6 +8,53 @@
 
 namespace {
 
+// The key code a handler sees for a toolkit key (13 for Enter), and the
+// shift state (1 Ctrl, 2 Shift, 4 Alt).
+int keyCodeOf(int qtKey)
+{
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return '0' + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return 'A' + (qtKey - Qt::Key_A);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return 112 + (qtKey - Qt::Key_F1);
+    switch (qtKey) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Minus: return 189;
+    default: return 0;
+    }
+}
+
+int shiftStateOf(int qtModifiers)
+{
+    int state = 0;
+    if (qtModifiers & Qt::ControlModifier)
+        state |= 1;
+    if (qtModifiers & Qt::ShiftModifier)
+        state |= 2;
+    if (qtModifiers & Qt::AltModifier)
+        state |= 4;
+    return state;
+}
+
 class KeyboardRules : public QObject
 {
 public:
@@ -89,49 +136,4 @@ void installKeyboardRules(Window &window)
     window.installEventFilter(rules);
     for (QWidget *child : window.findChildren<QWidget *>())
         child->installEventFilter(rules);
-}
-
-int keyCodeOf(int qtKey)
-{
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-        return '0' + (qtKey - Qt::Key_0);
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return 'A' + (qtKey - Qt::Key_A);
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
-        return 112 + (qtKey - Qt::Key_F1);
-    switch (qtKey) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Minus: return 189;
-    default: return 0;
-    }
-}
-
-int shiftStateOf(int qtModifiers)
-{
-    int state = 0;
-    if (qtModifiers & Qt::ControlModifier)
-        state |= 1;
-    if (qtModifiers & Qt::ShiftModifier)
-        state |= 2;
-    if (qtModifiers & Qt::AltModifier)
-        state |= 4;
-    return state;
 }

@@ -7,8 +7,3 @@ class Window;
 // arrows on a radio button only move the focus, and every other key raises
 // the focused control's key-pressed event before the control sees it.
 void installKeyboardRules(Window &window);
-
-// The key code a handler sees for a toolkit key (13 for Enter), and the
-// shift state (1 Ctrl, 2 Shift, 4 Alt).
-int keyCodeOf(int qtKey);
-int shiftStateOf(int qtModifiers);

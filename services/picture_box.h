@@ -14,8 +14,6 @@ class PictureBox : public QLabel
 public:
     PictureBox(const char *picture, const QColor &back, QWidget *parent);
 
-    QMovie *movie() const { return m_movie; }
-
 protected:
     // A hidden box shows nothing, so its animation rests meanwhile: no
     // wake-ups for frames nobody sees.

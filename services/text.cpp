@@ -15,17 +15,18 @@
 
 namespace {
 
-// A text whose memory cannot be had ends the program; the message names the
-// number of bytes asked for, the terminating zero included. It is built with
-// plain string operations so that a second failure cannot loop back here.
-[[noreturn]] void StopForMemory(std::size_t bytes)
+// Builds a text; memory that cannot be had for it ends the program with the
+// number of bytes asked for, the terminating zero included.
+template <typename Build>
+Text NewText(std::size_t bytes, Build build)
 {
-    char digits[24];
-    const auto written = std::to_chars(std::begin(digits), std::end(digits), bytes);
-    Text message = Gbk("分配 ");
-    message.append(digits, written.ptr);
-    message += Gbk(" 字节内存失败!");
-    StopWithRuntimeError(message);
+    try {
+        return build();
+    } catch (const std::bad_alloc &) {
+        StopForMemory(bytes);
+    } catch (const std::length_error &) {
+        StopForMemory(bytes);
+    }
 }
 
 // The single ASCII byte a GBK double-byte character stands for when it is a
@@ -143,9 +144,21 @@ double ReadOutOfRange(std::string_view number)
 
 }  // namespace
 
+// Built with plain string operations, so that a second failure cannot loop
+// back here.
+void StopForMemory(std::size_t bytes)
+{
+    char digits[24];
+    const auto written = std::to_chars(std::begin(digits), std::end(digits), bytes);
+    Text message = Gbk("分配 ");
+    message.append(digits, written.ptr);
+    message += Gbk(" 字节内存失败!");
+    StopWithRuntimeError(message);
+}
+
 Text ToHalfWidth(std::string_view text)
 {
-    try {
+    return NewText(text.size() + 1, [text] {
         Text copy;
         copy.reserve(text.size());
         for (std::size_t at = 0; at < text.size(); ++at) {
@@ -163,11 +176,7 @@ Text ToHalfWidth(std::string_view text)
                 copy.append({char(lead), trail});
         }
         return copy;
-    } catch (const std::bad_alloc &) {
-        StopForMemory(text.size() + 1);
-    } catch (const std::length_error &) {
-        StopForMemory(text.size() + 1);
-    }
+    });
 }
 
 double ToNumber(std::string_view text)
@@ -207,11 +216,7 @@ double ToNumber(std::string_view text)
         return static_cast<unsigned char>(c) >= 0x80 || c == 'd' || c == 'D';
     });
     if (!plain) {
-        try {
-            cleaned = AsciiNumber(number);
-        } catch (const std::bad_alloc &) {
-            StopForMemory(number.size() + 1);
-        }
+        cleaned = NewText(number.size() + 1, [number] { return AsciiNumber(number); });
         number = cleaned;
     }
 
@@ -226,11 +231,7 @@ Text ToText(std::int32_t value)
 {
     char digits[16];
     const auto written = std::to_chars(std::begin(digits), std::end(digits), value);
-    try {
-        return Text(digits, written.ptr);
-    } catch (const std::bad_alloc &) {
-        StopForMemory(std::size_t(written.ptr - digits) + 1);
-    }
+    return NewText(std::size_t(written.ptr - digits) + 1, [&] { return Text(digits, written.ptr); });
 }
 
 Text ToText(double value)
@@ -255,11 +256,7 @@ Text ToText(double value)
             length += pad;
         }
     }
-    try {
-        return Text(widened, length);
-    } catch (const std::bad_alloc &) {
-        StopForMemory(length + 1);
-    }
+    return NewText(length + 1, [&] { return Text(widened, length); });
 }
 
 Text RightText(std::string_view text, std::int32_t n)
@@ -267,11 +264,7 @@ Text RightText(std::string_view text, std::int32_t n)
     if (n <= 0)
         return Text();
     const std::size_t count = std::min(text.size(), std::size_t(n));
-    try {
-        return Text(text.substr(text.size() - count));
-    } catch (const std::bad_alloc &) {
-        StopForMemory(count + 1);
-    }
+    return NewText(count + 1, [&] { return Text(text.substr(text.size() - count)); });
 }
 
 Text ConcatText(std::initializer_list<std::string_view> pieces)
@@ -279,17 +272,13 @@ Text ConcatText(std::initializer_list<std::string_view> pieces)
     std::size_t total = 0;
     for (const std::string_view piece : pieces)
         total += piece.size();
-    try {
+    return NewText(total + 1, [&] {
         Text joined;
         joined.reserve(total);
         for (const std::string_view piece : pieces)
             joined += piece;
         return joined;
-    } catch (const std::bad_alloc &) {
-        StopForMemory(total + 1);
-    } catch (const std::length_error &) {
-        StopForMemory(total + 1);
-    }
+    });
 }
 
 std::int32_t CompareText(std::string_view a, std::string_view b)

@@ -20,8 +20,7 @@ struct Shown {
 
 Shown QuestionShown()
 {
-    auto caption = [](const char *label) { return static_cast<QLabel *>(Main(label))->text(); };
-    return {caption("标签数1").toLongLong(), caption("标签符号"), caption("标签数2").toLongLong()};
+    return {CaptionShown("标签数1").toLongLong(), CaptionShown("标签符号"), CaptionShown("标签数2").toLongLong()};
 }
 
 const QStringList Signs{"+", "-", "×", "÷"};

@@ -142,11 +142,6 @@ QPair<int, int> StoredRange()
     return {(*numberRange)(1), (*numberRange)(2)};
 }
 
-QString Caption(const char *label)
-{
-    return qobject_cast<QLabel *>(Main(label))->text();
-}
-
 } // namespace
 
 class SettingsTest : public QObject
@@ -462,11 +457,11 @@ void SettingsTest::acceptedEdgeSettingsDrawEveryQuestion()
     const std::int64_t reach = LargestReachableOperand(range.first, range.second);
     for (int i = 0; i < 1000; ++i) {
         NextQuestion();
-        const std::int64_t a = Caption("标签数1").toLongLong();
-        const std::int64_t b = Caption("标签数2").toLongLong();
+        const std::int64_t a = CaptionShown("标签数1").toLongLong();
+        const std::int64_t b = CaptionShown("标签数2").toLongLong();
         QVERIFY(a >= lowest && a <= reach);
         QVERIFY(b >= lowest && b <= reach);
-        const QString sign = Caption("标签符号");
+        const QString sign = CaptionShown("标签符号");
         std::int64_t result = 0;
         if (sign == "+") {
             result = a + b;
@@ -493,7 +488,7 @@ void SettingsTest::settingsDuringARunApplyFromTheNextQuestion()
     QTest::mouseClick(Main("单选框1"), Qt::LeftButton);
     QTest::keyClicks(Main("编辑框题数"), "10");
     QTest::mouseClick(Main("按钮开始"), Qt::LeftButton);
-    const QString question = Caption("标签数1") + Caption("标签符号") + Caption("标签数2");
+    const QString question = CaptionShown("标签数1") + CaptionShown("标签符号") + CaptionShown("标签数2");
     const std::int32_t answer = expectedAnswer;
     QVERIFY(question.size() >= 3 && !question.startsWith('N'));
 
@@ -506,14 +501,14 @@ void SettingsTest::settingsDuringARunApplyFromTheNextQuestion()
         TypeOver(RangeBox("编辑框2"), QStringLiteral("7"));
         ClickOk(RangeWindow);
     }));
-    QCOMPARE(Caption("标签数1") + Caption("标签符号") + Caption("标签数2"), question);
+    QCOMPARE(CaptionShown("标签数1") + CaptionShown("标签符号") + CaptionShown("标签数2"), question);
     QCOMPARE(expectedAnswer, answer);
 
     QWidget *answerBox = Main("编辑框答案");
     QTest::keyClicks(answerBox, QString::number(answer));
     QTest::keyClick(answerBox, Qt::Key_Return);
     QCOMPARE(correctCount, 1);
-    QCOMPARE(Caption("标签数1") + Caption("标签符号") + Caption("标签数2"), QStringLiteral("7×7"));
+    QCOMPARE(CaptionShown("标签数1") + CaptionShown("标签符号") + CaptionShown("标签数2"), QStringLiteral("7×7"));
     QCOMPARE(expectedAnswer, 49);
 }
 
