@@ -14,7 +14,7 @@ std::unique_ptr<IntegerArray> newIntegerArray(std::int32_t length)
     return std::unique_ptr<IntegerArray>(array);
 }
 
-} // namespace
+}  // namespace
 
 void InitGlobals()
 {

@@ -43,7 +43,7 @@ public:
     }
 };
 
-} // namespace
+}  // namespace
 
 int RaceOnce()
 {
@@ -69,8 +69,8 @@ int RaceOnce()
 
     const double seconds = std::chrono::duration<double>(watch.shownAt - start).count();
     const double expected = 399 * (700 - position) / 1000.0;
-    std::printf("slider %d: race took %.3f s, expected %.3f s, error %+.2f %% (%s)\n", position, seconds,
-                expected, 100.0 * (seconds - expected) / expected, qPrintable(watch.text));
+    std::printf("slider %d: race took %.3f s, expected %.3f s, error %+.2f %% (%s)\n", position, seconds, expected,
+                100.0 * (seconds - expected) / expected, qPrintable(watch.text));
     UnloadWindow(MainWindow, true);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     FreeGlobals();

@@ -127,8 +127,8 @@ int Soak(double minutes)
         messages += boxes.boxes.size();
         boxes.boxes.clear();
     } while (g_clock.elapsed() < minutes * 60000);
-    std::printf("rounds %d: %ld answers, %ld races, %ld window openings, %ld message boxes\n", round, answers,
-                races, openings, messages);
+    std::printf("rounds %d: %ld answers, %ld races, %ld window openings, %ld message boxes\n", round, answers, races,
+                openings, messages);
 
     ApplyViewState(Gbk("停止"));
     QTest::mouseClick(ControlWidget(MainWindow, "单选框1"), Qt::LeftButton);
@@ -163,7 +163,7 @@ int SoakForConfiguredTime()
     return Soak(g_minutes);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {

@@ -20,7 +20,7 @@ void PushSprite(const char *sprite)
     SetLeft(sprite, LeftOf(sprite) + 6);
 }
 
-} // namespace
+}  // namespace
 
 void FreeModeClicked()
 {
@@ -116,9 +116,9 @@ void CheckPracticeComplete()
     const double graded = double(correctCount) + double(wrongCount);
     if (!NumbersEqual(asked, graded))
         return;
-    const Text summary = ConcatText({Gbk("共练习："), ToText(graded), Gbk("道题   正确："), ToText(correctCount),
-                                     Gbk("   错误："), ToText(wrongCount), Gbk("   用时："), CaptionOf("标签3"),
-                                     CaptionOf("标签4"), CaptionOf("标签5")});
+    const Text summary =
+        ConcatText({Gbk("共练习："), ToText(graded), Gbk("道题   正确："), ToText(correctCount), Gbk("   错误："),
+                    ToText(wrongCount), Gbk("   用时："), CaptionOf("标签3"), CaptionOf("标签4"), CaptionOf("标签5")});
     Prompt(summary);
     ApplyViewState(Gbk("停止"));
 }

@@ -10,7 +10,7 @@ Text TwoDigits(std::int32_t value)
     return RightText(ConcatText({"0", ToText(value)}), 2);
 }
 
-} // namespace
+}  // namespace
 
 void ClockTick()
 {

@@ -16,6 +16,7 @@ using enum Kind;
 
 // One row per control, top-most first: where two controls overlap, the
 // earlier row covers the later one.
+// clang-format off
 constexpr std::array controls{
     ControlLayout{.name = "标签2", .kind = Label, .left = 397, .top = 357, .width = 40, .height = 32, .text = "困难",
                   .font = FontSize::SmallBold},
@@ -75,6 +76,7 @@ constexpr std::array controls{
     ControlLayout{.name = "按钮开始", .kind = Button, .left = 256, .top = 25, .width = 55, .height = 31, .text = "开始",
                   .clicked = StartClicked},
 };
+// clang-format on
 
 constexpr std::array menu{
     MenuItemLayout{"参数设置", "设置数值范围", OpenRangeWindow},
@@ -82,7 +84,7 @@ constexpr std::array menu{
     MenuItemLayout{"关于", "软件说明", ShowAbout},
 };
 
-} // namespace
+}  // namespace
 
 const WindowLayout MainWindow{
     .name = "MainWindow",

@@ -24,7 +24,7 @@ bool DividesEvenly(double a, double b)
     return b != 0 && NumbersEqual(Remainder(a, b), 0);
 }
 
-} // namespace
+}  // namespace
 
 void DrawOperand(const char *label)
 {

@@ -20,7 +20,7 @@ void Step(const char *sprite, const char *finishMessage)
     }
 }
 
-} // namespace
+}  // namespace
 
 void PlayerTick()
 {

@@ -102,7 +102,7 @@ void ContestModeChosen()
     (*racePeriods)(2) = TruncateToInteger(700 - position);
 }
 
-} // namespace
+}  // namespace
 
 void MainWindowCreated()
 {

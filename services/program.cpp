@@ -68,7 +68,7 @@ void applyProgramLook(QApplication &application)
     application.setFont(font);
 }
 
-} // namespace
+}  // namespace
 
 void StartWindowLayer()
 {

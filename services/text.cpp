@@ -37,24 +37,40 @@ char HalfWidthOf(unsigned char lead, unsigned char trail)
         return char(trail - 0x80);
     if (lead == 0xA1) {
         switch (trail) {
-        case 0xA1: return ' ';  // ideographic space
-        case 0xAB: return '~';
-        case 0xEE:              // the white and the black star
-        case 0xEF: return '*';
+        case 0xA1:
+            return ' ';  // ideographic space
+        case 0xAB:
+            return '~';
+        case 0xEE:  // the white and the black star
+        case 0xEF:
+            return '*';
         }
     }
     return 0;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsExponentMarker(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool IsBlank(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool IsExponentMarker(char c)
+{
+    return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
 
 // Walks a text as its half-width copy would read, without making the copy:
 // only the front of a typed answer is ever read, however long the text is.
-class HalfWidthReader {
+class HalfWidthReader
+{
 public:
-    explicit HalfWidthReader(std::string_view text) : text_(text) {}
+    explicit HalfWidthReader(std::string_view text)
+        : text_(text)
+    {
+    }
 
     // The next byte of the half-width copy, or 0 at its end. A double-byte
     // character that does not map comes back as its lead byte (0x80 or
@@ -238,8 +254,8 @@ Text ToText(double value)
 {
     // to_chars with a precision is "%.13g" without the process locale.
     char formatted[40];
-    const auto written = std::to_chars(std::begin(formatted), std::end(formatted), value,
-                                       std::chars_format::general, 13);
+    const auto written =
+        std::to_chars(std::begin(formatted), std::end(formatted), value, std::chars_format::general, 13);
     std::string_view shown(formatted, std::size_t(written.ptr - formatted));
 
     // The exponent is written with at least three digits ("1e+013"), as the

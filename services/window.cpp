@@ -49,7 +49,7 @@ bool isContainer(Kind kind)
     return kind == Kind::GroupBox || kind == Kind::ShapeBox;
 }
 
-} // namespace
+}  // namespace
 
 Window::Window(const WindowLayout &layout)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -178,9 +178,8 @@ QWidget *Window::createWidget(const ControlLayout &row, QWidget *parent)
         break;
     }
     case Kind::PicBox:
-        widget = new PictureBox(row.picture, row.back == BackColour::White ? QColor(Qt::white)
-                                                                           : palette().color(QPalette::Window),
-                                parent);
+        widget = new PictureBox(
+            row.picture, row.back == BackColour::White ? QColor(Qt::white) : palette().color(QPalette::Window), parent);
         break;
     case Kind::ShapeBox:
         widget = new ShapeBox(parent);

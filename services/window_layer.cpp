@@ -46,8 +46,8 @@ Window &windowOrStop(const WindowLayout &layout)
 Control *controlFor(Window &window, std::string_view name, Property property)
 {
     Control *control = window.find(name);
-    const bool general = property == Property::Left || property == Property::Width
-                         || property == Property::Visible || property == Property::Disabled;
+    const bool general = property == Property::Left || property == Property::Width || property == Property::Visible
+                         || property == Property::Disabled;
     if (!control && !general)
         StopWithRuntimeError(Gbk("指定窗口尚未载入"));
     return control;
@@ -98,7 +98,7 @@ void registerWindow(Window *window)
     });
 }
 
-} // namespace
+}  // namespace
 
 Window *BuildWindow(const WindowLayout &layout)
 {

@@ -35,8 +35,8 @@ struct ControlLayout {
     int height = 0;
     const char *text = "";  // caption or content at creation, UTF-8
     FontSize font = FontSize::Default;
-    bool integerInput = false;  // edit boxes: digits and "-" only, tidied on focus loss
-    bool centred = false;       // edit boxes: text centred
+    bool integerInput = false;      // edit boxes: digits and "-" only, tidied on focus loss
+    bool centred = false;           // edit boxes: text centred
     const char *picture = nullptr;  // picture boxes: resource path of an animated picture
     BackColour back = BackColour::Window;
     int minimum = 0;  // sliders
@@ -60,7 +60,7 @@ struct MenuItemLayout {
 struct WindowLayout {
     const char *name;
     const char *title;
-    int width;   // outer size, frame, title bar and menu bar included
+    int width;  // outer size, frame, title bar and menu bar included
     int height;
     std::span<const ControlLayout> controls;
     std::span<const MenuItemLayout> menu;

@@ -14,6 +14,7 @@ using enum Kind;
 void FillBoxes();
 void ApplyAndClose();
 
+// clang-format off
 constexpr std::array controls{
     ControlLayout{.name = "按钮确定", .kind = Button, .left = 256, .top = 160, .width = 72, .height = 32,
                   .text = "确定", .clicked = ApplyAndClose},
@@ -28,6 +29,7 @@ constexpr std::array controls{
     ControlLayout{.name = "选择框加", .kind = CheckBox, .left = 12, .top = 85, .width = 64, .height = 24,
                   .text = "加法"},
 };
+// clang-format on
 
 // Box k stands for element k of operatorEnabled.
 constexpr std::array<const char *, 4> boxes{"选择框加", "选择框减", "选择框乘", "选择框除"};
@@ -51,7 +53,7 @@ void ApplyAndClose()
     UnloadWindow(OperatorWindow, true);
 }
 
-} // namespace
+}  // namespace
 
 const WindowLayout OperatorWindow{
     .name = "OperatorWindow",

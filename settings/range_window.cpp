@@ -15,6 +15,7 @@ using enum Kind;
 void FillBoxes();
 void ApplyAndClose();
 
+// clang-format off
 constexpr std::array controls{
     ControlLayout{.name = "按钮确定", .kind = Button, .left = 256, .top = 168, .width = 72, .height = 32,
                   .text = "确定", .clicked = ApplyAndClose},
@@ -27,6 +28,7 @@ constexpr std::array controls{
     ControlLayout{.name = "标签1", .kind = Label, .left = 16, .top = 32, .width = 272, .height = 32,
                   .text = "请输入要计算的数值范围（默认1-50）："},
 };
+// clang-format on
 
 void FillBoxes()
 {
@@ -50,7 +52,7 @@ void ApplyAndClose()
     UnloadWindow(RangeWindow, true);
 }
 
-} // namespace
+}  // namespace
 
 const WindowLayout RangeWindow{
     .name = "RangeWindow",

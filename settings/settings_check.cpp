@@ -84,7 +84,7 @@ std::array<std::int32_t, 4> CurrentOperators()
     return {(*operatorEnabled)(1), (*operatorEnabled)(2), (*operatorEnabled)(3), (*operatorEnabled)(4)};
 }
 
-} // namespace
+}  // namespace
 
 std::int32_t LargestReachableOperand(std::int32_t smallest, std::int32_t largest)
 {
@@ -95,8 +95,7 @@ std::int32_t LargestReachableOperand(std::int32_t smallest, std::int32_t largest
     return std::int32_t(lo + std::min(hi - lo, largestGeneratorOutput));
 }
 
-Text OperatorChoiceRefusal(const std::array<std::int32_t, 4> &enabled, std::int32_t smallest,
-                           std::int32_t largest)
+Text OperatorChoiceRefusal(const std::array<std::int32_t, 4> &enabled, std::int32_t smallest, std::int32_t largest)
 {
     if (std::ranges::all_of(enabled, [](std::int32_t flag) { return flag == 0; }))
         return Gbk("请至少选择一种运算符号。");
@@ -107,8 +106,7 @@ Text OperatorChoiceRefusal(const std::array<std::int32_t, 4> &enabled, std::int3
     if (trouble.overflows()) {
         const std::string operators = OverflowingOperators(trouble);
         return Gbk("现在的数值太大了：" + operators + "的结果会超出范围。请取消" + operators
-                   + "，或者先在“设置数值范围”里把最小值和最大值都改为不超过" + SafeLargestOperand(trouble)
-                   + "的数。");
+                   + "，或者先在“设置数值范围”里把最小值和最大值都改为不超过" + SafeLargestOperand(trouble) + "的数。");
     }
     return {};
 }

@@ -20,6 +20,5 @@ std::int32_t LargestReachableOperand(std::int32_t smallest, std::int32_t largest
 // Why a combination cannot be drawn from, in the words each window shows the
 // child (GBK); the empty text when it can. `enabled` is indexed from 0 in the
 // order +, -, ×, ÷; a non-zero element means the operator may be drawn.
-Text OperatorChoiceRefusal(const std::array<std::int32_t, 4> &enabled, std::int32_t smallest,
-                           std::int32_t largest);
+Text OperatorChoiceRefusal(const std::array<std::int32_t, 4> &enabled, std::int32_t smallest, std::int32_t largest);
 Text RangeChoiceRefusal(std::int32_t smallest, std::int32_t largest, const std::array<std::int32_t, 4> &enabled);

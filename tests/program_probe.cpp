@@ -26,8 +26,8 @@ namespace {
 using enum Kind;
 
 constexpr std::array probeControls{
-    ControlLayout{.name = "编辑框", .kind = EditBox, .left = 10, .top = 10, .width = 100, .height = 24,
-                  .integerInput = true},
+    ControlLayout{
+        .name = "编辑框", .kind = EditBox, .left = 10, .top = 10, .width = 100, .height = 24, .integerInput = true},
     ControlLayout{.name = "按钮", .kind = Button, .left = 10, .top = 40, .width = 60, .height = 24, .text = "按钮"},
 };
 
@@ -143,14 +143,29 @@ int MisaddressedStart(void (*misaddress)())
     return 0;
 }
 
-const WindowLayout NeverLoaded{.name = "NeverLoaded", .title = "", .width = 100, .height = 100, .controls = {},
-                               .menu = {}};
+const WindowLayout NeverLoaded{
+    .name = "NeverLoaded", .title = "", .width = 100, .height = 100, .controls = {}, .menu = {}};
 
-void WriteNotLoaded() { WriteProperty(NeverLoaded, "编辑框", Property::Left, 1); }
-void ReadNotLoaded() { say(ReadInteger(NeverLoaded, "编辑框", Property::Left) ? "READ" : "READ 0"); }
-void ReadTextNotLoaded() { say(ReadText(NeverLoaded, "编辑框", Property::Text).c_str()); }
-void WriteMissingControl() { WriteProperty(ProbeWindow, "不存在", Property::Text, Text("1")); }
-void FocusMissingControl() { SetInputFocus(ProbeWindow, "不存在"); }
+void WriteNotLoaded()
+{
+    WriteProperty(NeverLoaded, "编辑框", Property::Left, 1);
+}
+void ReadNotLoaded()
+{
+    say(ReadInteger(NeverLoaded, "编辑框", Property::Left) ? "READ" : "READ 0");
+}
+void ReadTextNotLoaded()
+{
+    say(ReadText(NeverLoaded, "编辑框", Property::Text).c_str());
+}
+void WriteMissingControl()
+{
+    WriteProperty(ProbeWindow, "不存在", Property::Text, Text("1"));
+}
+void FocusMissingControl()
+{
+    SetInputFocus(ProbeWindow, "不存在");
+}
 
 // Left, width, visible and disabled of a control that is not there are let
 // go; the program carries on.
@@ -163,7 +178,7 @@ void GeneralOnMissingControl()
     UnloadWindow(ProbeWindow, true);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {
@@ -192,9 +207,8 @@ int main(int argc, char **argv)
         answerErrorBox();
         // An untidy answer is tidied as the window closes; that must not
         // turn the normal end into an error.
-        pressEscWhenShown(MainWindow, "编辑框答案", "007", [] {
-            std::printf("ARRAYS %d\n", operatorEnabled && numberRange && racePeriods ? 1 : 0);
-        });
+        pressEscWhenShown(MainWindow, "编辑框答案", "007",
+                          [] { std::printf("ARRAYS %d\n", operatorEnabled && numberRange && racePeriods ? 1 : 0); });
         code = RunProgram(ProgramMain);
         std::printf("FREED %d\n", !operatorEnabled && !numberRange && !racePeriods ? 1 : 0);
     }

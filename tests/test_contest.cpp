@@ -60,7 +60,7 @@ void RecordAtMessage(MessageBoxLog &boxes, AtMessage &seen)
     };
 }
 
-} // namespace
+}  // namespace
 
 class ContestTest : public QObject
 {

@@ -41,7 +41,7 @@ void StartFreeRun(const char *questions)
     Click("按钮开始");
 }
 
-} // namespace
+}  // namespace
 
 class FreeModeTest : public QObject
 {
@@ -137,10 +137,14 @@ void FreeModeTest::startAsksForModeAndQuestionCount_data()
     QTest::addColumn<bool>("chooseFreeMode");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no mode") << false << "" << "请选择要练习的模式";
-    QTest::newRow("no count") << true << "" << "请输入要练习的题数";
-    QTest::newRow("count 0") << true << "0" << "请输入要练习的题数";
-    QTest::newRow("count 00") << true << "00" << "请输入要练习的题数";
+    QTest::newRow("no mode") << false << ""
+                             << "请选择要练习的模式";
+    QTest::newRow("no count") << true << ""
+                              << "请输入要练习的题数";
+    QTest::newRow("count 0") << true << "0"
+                             << "请输入要练习的题数";
+    QTest::newRow("count 00") << true << "00"
+                              << "请输入要练习的题数";
 }
 
 void FreeModeTest::startAsksForModeAndQuestionCount()
@@ -256,12 +260,18 @@ void FreeModeTest::clockRollsOver_data()
     QTest::addColumn<QString>("minutes");
     QTest::addColumn<QString>("seconds");
     QTest::addColumn<int>("elapsed");
-    QTest::newRow("first second") << 1 << "00" << "01" << 0;
-    QTest::newRow("59 s") << 59 << "00" << "59" << 0;
-    QTest::newRow("one minute") << 60 << "01" << "00" << 1;
-    QTest::newRow("61:05") << 61 * 60 + 5 << "61" << "05" << 61;
-    QTest::newRow("100 minutes") << 100 * 60 << "00" << "00" << 100;
-    QTest::newRow("123 minutes") << 123 * 60 << "23" << "00" << 123;
+    QTest::newRow("first second") << 1 << "00"
+                                  << "01" << 0;
+    QTest::newRow("59 s") << 59 << "00"
+                          << "59" << 0;
+    QTest::newRow("one minute") << 60 << "01"
+                                << "00" << 1;
+    QTest::newRow("61:05") << 61 * 60 + 5 << "61"
+                           << "05" << 61;
+    QTest::newRow("100 minutes") << 100 * 60 << "00"
+                                 << "00" << 100;
+    QTest::newRow("123 minutes") << 123 * 60 << "23"
+                                 << "00" << 123;
 }
 
 void FreeModeTest::clockRollsOver()

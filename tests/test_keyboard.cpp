@@ -41,7 +41,12 @@ std::optional<bool> KeyPressed(int keyCode, int shiftState)
 using enum Kind;
 
 constexpr std::array keyControls{
-    ControlLayout{.name = "编辑框按键", .kind = EditBox, .left = 10, .top = 10, .width = 120, .height = 24,
+    ControlLayout{.name = "编辑框按键",
+                  .kind = EditBox,
+                  .left = 10,
+                  .top = 10,
+                  .width = 120,
+                  .height = 24,
                   .keyPressed = KeyPressed},
     ControlLayout{.name = "编辑框普通", .kind = EditBox, .left = 10, .top = 40, .width = 120, .height = 24},
     ControlLayout{.name = "按钮", .kind = Button, .left = 10, .top = 70, .width = 60, .height = 24, .text = "按钮"},
@@ -101,7 +106,7 @@ void enableNumberBoxes()
     WriteProperty(MainWindow, "编辑框答案", Property::Disabled, 0);
 }
 
-} // namespace
+}  // namespace
 
 class KeyboardTest : public QObject
 {
@@ -271,12 +276,18 @@ void KeyboardTest::arrowsOnRadioMoveFocusOnly_data()
     QTest::addColumn<QString>("to");
     QTest::addColumn<bool>("fromChecked");
     QTest::addColumn<int>("key");
-    QTest::newRow("right, none checked") << "单选框1" << "单选框2" << false << int(Qt::Key_Right);
-    QTest::newRow("down, none checked") << "单选框1" << "单选框2" << false << int(Qt::Key_Down);
-    QTest::newRow("left, none checked") << "单选框2" << "单选框1" << false << int(Qt::Key_Left);
-    QTest::newRow("right, checked") << "单选框1" << "单选框2" << true << int(Qt::Key_Right);
-    QTest::newRow("up, checked") << "单选框2" << "单选框1" << true << int(Qt::Key_Up);
-    QTest::newRow("left past the first wraps") << "单选框1" << "单选框2" << true << int(Qt::Key_Left);
+    QTest::newRow("right, none checked") << "单选框1"
+                                         << "单选框2" << false << int(Qt::Key_Right);
+    QTest::newRow("down, none checked") << "单选框1"
+                                        << "单选框2" << false << int(Qt::Key_Down);
+    QTest::newRow("left, none checked") << "单选框2"
+                                        << "单选框1" << false << int(Qt::Key_Left);
+    QTest::newRow("right, checked") << "单选框1"
+                                    << "单选框2" << true << int(Qt::Key_Right);
+    QTest::newRow("up, checked") << "单选框2"
+                                 << "单选框1" << true << int(Qt::Key_Up);
+    QTest::newRow("left past the first wraps") << "单选框1"
+                                               << "单选框2" << true << int(Qt::Key_Left);
 }
 
 // An arrow must not switch the mode: choosing it is a click of its own.
@@ -308,15 +319,33 @@ void KeyboardTest::integerBoxFiltersTyping_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("letters") << "编辑框题数" << "abc" << "";
-    QTest::newRow("blank") << "编辑框题数" << " " << "";
-    QTest::newRow("full stop") << "编辑框答案" << "2.5" << "25";
-    QTest::newRow("full-width digits") << "编辑框答案" << "１２" << "";
-    QTest::newRow("full-width minus and stop") << "编辑框题数" << "－。" << "";
-    QTest::newRow("plus sign") << "编辑框答案" << "+3" << "3";
-    QTest::newRow("minus anywhere") << "编辑框题数" << "1-2-" << "1-2-";
-    QTest::newRow("leading zeros as typed") << "编辑框答案" << "-007" << "-007";
-    QTest::newRow("mixed") << "编辑框答案" << "a1 b2.c3" << "123";
+    QTest::newRow("letters") << "编辑框题数"
+                             << "abc"
+                             << "";
+    QTest::newRow("blank") << "编辑框题数"
+                           << " "
+                           << "";
+    QTest::newRow("full stop") << "编辑框答案"
+                               << "2.5"
+                               << "25";
+    QTest::newRow("full-width digits") << "编辑框答案"
+                                       << "１２"
+                                       << "";
+    QTest::newRow("full-width minus and stop") << "编辑框题数"
+                                               << "－。"
+                                               << "";
+    QTest::newRow("plus sign") << "编辑框答案"
+                               << "+3"
+                               << "3";
+    QTest::newRow("minus anywhere") << "编辑框题数"
+                                    << "1-2-"
+                                    << "1-2-";
+    QTest::newRow("leading zeros as typed") << "编辑框答案"
+                                            << "-007"
+                                            << "-007";
+    QTest::newRow("mixed") << "编辑框答案"
+                           << "a1 b2.c3"
+                           << "123";
 }
 
 void KeyboardTest::integerBoxFiltersTyping()

@@ -28,7 +28,7 @@ QWidget *clientArea()
     return Main("按钮开始")->parentWidget();
 }
 
-} // namespace
+}  // namespace
 
 class MainWindowLayoutTest : public QObject
 {
@@ -166,10 +166,10 @@ void MainWindowLayoutTest::earlierRowsLieAboveLaterOnes()
     QVERIFY(stackIndex(Main("单选框2")) > stackIndex(Main("单选框1")));
 
     // The whole catalogue, window level: each row above every later one.
-    const QStringList windowLevel{"标签2", "按钮1", "按钮换题", "分组框1", "标签8", "标签7", "滑块条1",
-                                  "外形框1", "标签6", "标签5", "标签4", "标签3", "标签显示计算数", "标签1",
-                                  "按钮停止", "按钮确定", "编辑框答案", "标签等号", "标签数2", "标签符号",
-                                  "标签数1", "编辑框题数", "按钮开始"};
+    const QStringList windowLevel{"标签2",          "按钮1",    "按钮换题", "分组框1",    "标签8",      "标签7",
+                                  "滑块条1",        "外形框1",  "标签6",    "标签5",      "标签4",      "标签3",
+                                  "标签显示计算数", "标签1",    "按钮停止", "按钮确定",   "编辑框答案", "标签等号",
+                                  "标签数2",        "标签符号", "标签数1",  "编辑框题数", "按钮开始"};
     for (qsizetype i = 1; i < windowLevel.size(); ++i)
         QVERIFY2(stackIndex(Main(windowLevel[i - 1].toStdString())) > stackIndex(Main(windowLevel[i].toStdString())),
                  qPrintable(windowLevel[i - 1] + QStringLiteral(" over ") + windowLevel[i]));

@@ -6,7 +6,8 @@
 #include <cmath>
 #include <limits>
 
-class TestNumber : public QObject {
+class TestNumber : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -118,8 +119,7 @@ void TestNumber::comparisonsAllowTheTolerance_data()
     QTest::newRow("sum of tenths") << 0.1 + 0.2 << 0.3 << true << false << true;
     QTest::newRow("one apart") << 4.0 << 5.0 << false << false << false;
     QTest::newRow("difference overflows") << 1e308 << -1e308 << false << true << true;
-    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 1.0
-                                  << false << false << false;
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 1.0 << false << false << false;
 }
 
 void TestNumber::comparisonsAllowTheTolerance()

@@ -40,7 +40,7 @@ QString valueOf(const QStringList &lines, const QString &key)
     return {};
 }
 
-} // namespace
+}  // namespace
 
 class ProgramEndTest : public QObject
 {
@@ -79,13 +79,18 @@ void ProgramEndTest::fatalStopShowsErrorBoxAndSkipsEndRoutine_data()
 {
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("message");
-    QTest::newRow("StopWithRuntimeError") << "fatal" << "探针出错了";
-    QTest::newRow("write on a window not loaded") << "write-not-loaded" << "未载入欲访问窗口组件所在的窗口";
-    QTest::newRow("read on a window not loaded") << "read-not-loaded" << "未载入欲访问窗口组件所在的窗口";
+    QTest::newRow("StopWithRuntimeError") << "fatal"
+                                          << "探针出错了";
+    QTest::newRow("write on a window not loaded") << "write-not-loaded"
+                                                  << "未载入欲访问窗口组件所在的窗口";
+    QTest::newRow("read on a window not loaded") << "read-not-loaded"
+                                                 << "未载入欲访问窗口组件所在的窗口";
     QTest::newRow("text read on a window not loaded") << "read-text-not-loaded"
-                                                       << "未载入欲访问窗口组件所在的窗口";
-    QTest::newRow("text of a missing control") << "missing-control" << "指定窗口尚未载入";
-    QTest::newRow("focus on a missing control") << "focus-missing" << "指定窗口或窗口组件不存在或尚未载入";
+                                                      << "未载入欲访问窗口组件所在的窗口";
+    QTest::newRow("text of a missing control") << "missing-control"
+                                               << "指定窗口尚未载入";
+    QTest::newRow("focus on a missing control") << "focus-missing"
+                                                << "指定窗口或窗口组件不存在或尚未载入";
 }
 
 // The fatal stop tells the child what went wrong in the "错误" box, then
@@ -102,7 +107,8 @@ void ProgramEndTest::fatalStopShowsErrorBoxAndSkipsEndRoutine()
     QCOMPARE(valueOf(run.lines, "ICON"), QString::number(int(QMessageBox::Critical)));
     QCOMPARE(valueOf(run.lines, "BUTTONS"), QStringLiteral("1"));
     QCOMPARE(valueOf(run.lines, "OWNED"), QStringLiteral("0"));
-    QCOMPARE(valueOf(run.lines, "TEXT"), QStringLiteral("运行时出错!\\n\\n错误信息：") + message + QStringLiteral("\\n"));
+    QCOMPARE(valueOf(run.lines, "TEXT"),
+             QStringLiteral("运行时出错!\\n\\n错误信息：") + message + QStringLiteral("\\n"));
     QVERIFY(!run.lines.contains(QStringLiteral("END")));
     QVERIFY(!run.lines.contains(QStringLiteral("LOOP ENDED")));
     QVERIFY(valueOf(run.lines, "EXIT").isEmpty());

@@ -25,7 +25,7 @@ Shown QuestionShown()
 
 const QStringList Signs{"+", "-", "×", "÷"};
 
-} // namespace
+}  // namespace
 
 class QuestionTest : public QObject
 {
@@ -85,12 +85,16 @@ void QuestionTest::questionsKeepTheirPromises()
         QVERIFY(q.b >= lowest && q.b <= highest);
         long long result = 0;
         switch (op) {
-        case 0: result = q.a + q.b; break;
+        case 0:
+            result = q.a + q.b;
+            break;
         case 1:
             QVERIFY(q.a >= q.b);
             result = q.a - q.b;
             break;
-        case 2: result = q.a * q.b; break;
+        case 2:
+            result = q.a * q.b;
+            break;
         case 3:
             QVERIFY(q.b != 0);
             QCOMPARE(q.a % q.b, 0LL);

@@ -8,7 +8,8 @@ namespace {
 
 // Puts the generator and the seed mix back after a test, so the order in
 // which tests run cannot matter.
-class GeneratorGuard {
+class GeneratorGuard
+{
 public:
     GeneratorGuard() = default;
     GeneratorGuard(const GeneratorGuard &) = delete;
@@ -26,7 +27,8 @@ private:
 
 }  // namespace
 
-class TestRandom : public QObject {
+class TestRandom : public QObject
+{
     Q_OBJECT
 
 private slots:

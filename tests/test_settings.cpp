@@ -142,7 +142,7 @@ QPair<int, int> StoredRange()
     return {(*numberRange)(1), (*numberRange)(2)};
 }
 
-} // namespace
+}  // namespace
 
 class SettingsTest : public QObject
 {
@@ -204,10 +204,12 @@ void SettingsTest::operatorOkStoresTheBoxes_data()
     QTest::addColumn<QString>("ticked");
     QTest::addColumn<QList<int>>("after");
 
-    QTest::newRow("clear × and ÷") << QList{1, 1, 1, 1} << "+-*/" << "+-" << QList{1, 1, 0, 0};
-    QTest::newRow("division alone") << QList{1, 1, 1, 1} << "+-*/" << "/" << QList{0, 0, 0, 1};
-    QTest::newRow("any non-zero flag shows ticked and is stored as 1")
-        << QList{1, 0, 7, 0} << "+*" << "+*" << QList{1, 0, 1, 0};
+    QTest::newRow("clear × and ÷") << QList{1, 1, 1, 1} << "+-*/"
+                                   << "+-" << QList{1, 1, 0, 0};
+    QTest::newRow("division alone") << QList{1, 1, 1, 1} << "+-*/"
+                                    << "/" << QList{0, 0, 0, 1};
+    QTest::newRow("any non-zero flag shows ticked and is stored as 1") << QList{1, 0, 7, 0} << "+*"
+                                                                       << "+*" << QList{1, 0, 1, 0};
 }
 
 void SettingsTest::operatorOkStoresTheBoxes()
@@ -242,12 +244,24 @@ void SettingsTest::rangeOkStoresTheConvertedTexts_data()
     QTest::addColumn<int>("smallest");
     QTest::addColumn<int>("largest");
 
-    QTest::newRow("plain numbers") << "+-*/" << "5" << "20" << 5 << 20;
-    QTest::newRow("swapped bounds stored as typed") << "+-*/" << "50" << "1" << 50 << 1;
-    QTest::newRow("cut toward zero") << "+-*/" << "12.7" << "-3.9" << 12 << -3;
-    QTest::newRow("no number gives 0") << "+-*" << "abc" << "" << 0 << 0;
-    QTest::newRow("full-width digits") << "+-*/" << "１２" << "50" << 12 << 50;
-    QTest::newRow("low 32 bits kept") << "+-*/" << "3000000000" << "50" << -1294967296 << 50;
+    QTest::newRow("plain numbers") << "+-*/"
+                                   << "5"
+                                   << "20" << 5 << 20;
+    QTest::newRow("swapped bounds stored as typed") << "+-*/"
+                                                    << "50"
+                                                    << "1" << 50 << 1;
+    QTest::newRow("cut toward zero") << "+-*/"
+                                     << "12.7"
+                                     << "-3.9" << 12 << -3;
+    QTest::newRow("no number gives 0") << "+-*"
+                                       << "abc"
+                                       << "" << 0 << 0;
+    QTest::newRow("full-width digits") << "+-*/"
+                                       << "１２"
+                                       << "50" << 12 << 50;
+    QTest::newRow("low 32 bits kept") << "+-*/"
+                                      << "3000000000"
+                                      << "50" << -1294967296 << 50;
 }
 
 void SettingsTest::rangeOkStoresTheConvertedTexts()
@@ -258,8 +272,8 @@ void SettingsTest::rangeOkStoresTheConvertedTexts()
     QFETCH(int, smallest);
     QFETCH(int, largest);
 
-    StoreFlags({operators.contains(u'+'), operators.contains(u'-'), operators.contains(u'*'),
-                operators.contains(u'/')});
+    StoreFlags(
+        {operators.contains(u'+'), operators.contains(u'-'), operators.contains(u'*'), operators.contains(u'/')});
     QVERIFY(!UseWindow(rangeItem, [&](QWidget *) {
         TypeOver(RangeBox("编辑框1"), smallestText);
         TypeOver(RangeBox("编辑框2"), largestText);
@@ -348,19 +362,33 @@ void SettingsTest::refusalKeepsWindowAndSettings_data()
     QTest::addColumn<int>("smallest");  // what the range texts convert to
     QTest::addColumn<int>("largest");
 
-    QTest::newRow("no operator") << "+-*/" << 1 << 50 << false << "" << "" << "" << 0 << 0;
-    QTest::newRow("division with 0 alone in range") << "+" << 0 << 0 << false << "+/" << "" << "" << 0 << 0;
-    QTest::newRow("multiplication past its limit")
-        << "+-/" << 46341 << 46341 << false << "+-*/" << "" << "" << 0 << 0;
-    QTest::newRow("addition past its limit")
-        << "-/" << 2000000000 << 2000000000 << false << "+-/" << "" << "" << 0 << 0;
-    QTest::newRow("0 to 0 with division") << "+-*/" << 1 << 50 << true << "" << "0" << "0" << 0 << 0;
-    QTest::newRow("no numbers with division") << "+-*/" << 1 << 50 << true << "" << "abc" << "" << 0 << 0;
-    QTest::newRow("negatives only with division") << "/" << 1 << 50 << true << "" << "-5" << "-1" << -5 << -1;
-    QTest::newRow("too large for multiplication")
-        << "+-*/" << 1 << 50 << true << "" << "46341" << "46341" << 46341 << 46341;
-    QTest::newRow("too large for addition")
-        << "+-" << 1 << 50 << true << "" << "2000000000" << "1e10" << 2000000000 << 1410065408;
+    QTest::newRow("no operator") << "+-*/" << 1 << 50 << false << ""
+                                 << ""
+                                 << "" << 0 << 0;
+    QTest::newRow("division with 0 alone in range") << "+" << 0 << 0 << false << "+/"
+                                                    << ""
+                                                    << "" << 0 << 0;
+    QTest::newRow("multiplication past its limit") << "+-/" << 46341 << 46341 << false << "+-*/"
+                                                   << ""
+                                                   << "" << 0 << 0;
+    QTest::newRow("addition past its limit") << "-/" << 2000000000 << 2000000000 << false << "+-/"
+                                             << ""
+                                             << "" << 0 << 0;
+    QTest::newRow("0 to 0 with division") << "+-*/" << 1 << 50 << true << ""
+                                          << "0"
+                                          << "0" << 0 << 0;
+    QTest::newRow("no numbers with division") << "+-*/" << 1 << 50 << true << ""
+                                              << "abc"
+                                              << "" << 0 << 0;
+    QTest::newRow("negatives only with division") << "/" << 1 << 50 << true << ""
+                                                  << "-5"
+                                                  << "-1" << -5 << -1;
+    QTest::newRow("too large for multiplication") << "+-*/" << 1 << 50 << true << ""
+                                                  << "46341"
+                                                  << "46341" << 46341 << 46341;
+    QTest::newRow("too large for addition") << "+-" << 1 << 50 << true << ""
+                                            << "2000000000"
+                                            << "1e10" << 2000000000 << 1410065408;
 }
 
 void SettingsTest::refusalKeepsWindowAndSettings()
@@ -421,17 +449,35 @@ void SettingsTest::acceptedEdgeSettingsDrawEveryQuestion_data()
     QTest::addColumn<QString>("smallestText");
     QTest::addColumn<QString>("largestText");
 
-    QTest::newRow("division alone from 0 and 1") << "/" << "0" << "1";
-    QTest::newRow("division with a negative lower bound") << "/" << "-5" << "1";
-    QTest::newRow("0 alone without division") << "+-*" << "0" << "0";
-    QTest::newRow("swapped bounds") << "+-*/" << "50" << "1";
-    QTest::newRow("largest factor") << "*" << "46340" << "46340";
+    QTest::newRow("division alone from 0 and 1") << "/"
+                                                 << "0"
+                                                 << "1";
+    QTest::newRow("division with a negative lower bound") << "/"
+                                                          << "-5"
+                                                          << "1";
+    QTest::newRow("0 alone without division") << "+-*"
+                                              << "0"
+                                              << "0";
+    QTest::newRow("swapped bounds") << "+-*/"
+                                    << "50"
+                                    << "1";
+    QTest::newRow("largest factor") << "*"
+                                    << "46340"
+                                    << "46340";
     // Division is left out here: with no operand below 13573 it mostly waits
     // for a = b, one pair in 32768, which is finite but slow to test.
-    QTest::newRow("wide range up to the largest factor") << "+-*" << "13573" << "100000";
-    QTest::newRow("largest addend") << "+-/" << "1073741823" << "1073741823";
-    QTest::newRow("top value, subtraction and division") << "-/" << "2147483647" << "2147483647";
-    QTest::newRow("whole 32-bit range") << "+-*/" << "-2147483648" << "2147483647";
+    QTest::newRow("wide range up to the largest factor") << "+-*"
+                                                         << "13573"
+                                                         << "100000";
+    QTest::newRow("largest addend") << "+-/"
+                                    << "1073741823"
+                                    << "1073741823";
+    QTest::newRow("top value, subtraction and division") << "-/"
+                                                         << "2147483647"
+                                                         << "2147483647";
+    QTest::newRow("whole 32-bit range") << "+-*/"
+                                        << "-2147483648"
+                                        << "2147483647";
 }
 
 void SettingsTest::acceptedEdgeSettingsDrawEveryQuestion()

@@ -27,8 +27,8 @@ std::uint32_t StateBeforeOutput(std::uint32_t output)
 }
 
 const QString noOperator = QStringLiteral("请至少选择一种运算符号。");
-const QString noDivisorForOperators = QStringLiteral(
-    "现在的数值范围只能出0，0不能做除数。请取消除法，或者先在“设置数值范围”里把最大值设为1或更大。");
+const QString noDivisorForOperators =
+    QStringLiteral("现在的数值范围只能出0，0不能做除数。请取消除法，或者先在“设置数值范围”里把最大值设为1或更大。");
 const QString noDivisorForRange = QStringLiteral("除法需要不为0的除数，请把最大值设为1或更大。");
 
 QString TooLargeForOperators(const QString &operators, const QString &limit)
@@ -44,7 +44,7 @@ QString TooLargeForRange(const QString &operators, const QString &limit)
         .arg(operators, limit);
 }
 
-} // namespace
+}  // namespace
 
 class SettingsCheckTest : public QObject
 {
@@ -116,17 +116,14 @@ void SettingsCheckTest::operatorChoice_data()
     QTest::newRow("division from 1 only") << "/" << 1 << 1 << "";
     QTest::newRow("division from swapped negative bound") << "/" << 3 << -3 << "";
     QTest::newRow("largest factor") << "*" << 46340 << 46340 << "";
-    QTest::newRow("one past the largest factor")
-        << "*" << 46341 << 46341 << TooLargeForOperators("乘法", "46340");
+    QTest::newRow("one past the largest factor") << "*" << 46341 << 46341 << TooLargeForOperators("乘法", "46340");
     QTest::newRow("wide range reaches only 32767 up") << "*" << 13573 << 100000 << "";
-    QTest::newRow("wide range one step higher")
-        << "+-*/" << 13574 << 100000 << TooLargeForOperators("乘法", "46340");
+    QTest::newRow("wide range one step higher") << "+-*/" << 13574 << 100000 << TooLargeForOperators("乘法", "46340");
     QTest::newRow("past the largest factor without multiplication") << "+-/" << 46341 << 46341 << "";
     QTest::newRow("largest addend") << "+" << 1073741823 << 1073741823 << "";
     QTest::newRow("one past the largest addend")
         << "+" << 1073741824 << 1073741824 << TooLargeForOperators("加法", "1073741823");
-    QTest::newRow("both overflow")
-        << "+-*" << 1073741824 << 1073741824 << TooLargeForOperators("加法和乘法", "46340");
+    QTest::newRow("both overflow") << "+-*" << 1073741824 << 1073741824 << TooLargeForOperators("加法和乘法", "46340");
     QTest::newRow("subtraction and division never overflow") << "-/" << INT32_MAX << INT32_MAX << "";
 }
 
@@ -149,33 +146,44 @@ void SettingsCheckTest::rangeChoice_data()
     QTest::addColumn<QString>("operators");
     QTest::addColumn<QString>("refusal");  // empty: accepted
 
-    QTest::newRow("defaults") << 1 << 50 << "+-*/" << "";
-    QTest::newRow("swapped") << 50 << 1 << "+-*/" << "";
+    QTest::newRow("defaults") << 1 << 50 << "+-*/"
+                              << "";
+    QTest::newRow("swapped") << 50 << 1 << "+-*/"
+                             << "";
     QTest::newRow("0 only with division") << 0 << 0 << "+-*/" << noDivisorForRange;
-    QTest::newRow("0 only without division") << 0 << 0 << "+-*" << "";
+    QTest::newRow("0 only without division") << 0 << 0 << "+-*"
+                                             << "";
     QTest::newRow("negatives only with division") << -5 << -1 << "/" << noDivisorForRange;
     QTest::newRow("negative to 0 with division") << -5 << 0 << "+/" << noDivisorForRange;
-    QTest::newRow("0 to 1 with division") << 0 << 1 << "/" << "";
-    QTest::newRow("swapped negative bound with division") << 5 << -3 << "/" << "";
-    QTest::newRow("lower bound that wrapped negative") << -1294967296 << 50 << "+-*/" << "";
-    QTest::newRow("whole 32-bit range") << INT32_MIN << INT32_MAX << "+-*/" << "";
-    QTest::newRow("0 to 46341 reaches only 32767") << 0 << 46341 << "*" << "";
-    QTest::newRow("largest factor") << 46340 << 46340 << "*" << "";
-    QTest::newRow("wide range up to the largest factor") << 13573 << 100000 << "*" << "";
-    QTest::newRow("wide range past the largest factor")
-        << 13574 << 100000 << "*" << TooLargeForRange("乘法", "46340");
-    QTest::newRow("one past the largest factor")
-        << 46341 << 46341 << "+-*/" << TooLargeForRange("乘法", "46340");
-    QTest::newRow("past the largest factor without multiplication") << 46341 << 46341 << "+-/" << "";
-    QTest::newRow("largest addend") << 1073741823 << 1073741823 << "+-/" << "";
-    QTest::newRow("wide range up to the largest addend") << 1073709056 << INT32_MAX << "+" << "";
+    QTest::newRow("0 to 1 with division") << 0 << 1 << "/"
+                                          << "";
+    QTest::newRow("swapped negative bound with division") << 5 << -3 << "/"
+                                                          << "";
+    QTest::newRow("lower bound that wrapped negative") << -1294967296 << 50 << "+-*/"
+                                                       << "";
+    QTest::newRow("whole 32-bit range") << INT32_MIN << INT32_MAX << "+-*/"
+                                        << "";
+    QTest::newRow("0 to 46341 reaches only 32767") << 0 << 46341 << "*"
+                                                   << "";
+    QTest::newRow("largest factor") << 46340 << 46340 << "*"
+                                    << "";
+    QTest::newRow("wide range up to the largest factor") << 13573 << 100000 << "*"
+                                                         << "";
+    QTest::newRow("wide range past the largest factor") << 13574 << 100000 << "*" << TooLargeForRange("乘法", "46340");
+    QTest::newRow("one past the largest factor") << 46341 << 46341 << "+-*/" << TooLargeForRange("乘法", "46340");
+    QTest::newRow("past the largest factor without multiplication") << 46341 << 46341 << "+-/"
+                                                                    << "";
+    QTest::newRow("largest addend") << 1073741823 << 1073741823 << "+-/"
+                                    << "";
+    QTest::newRow("wide range up to the largest addend") << 1073709056 << INT32_MAX << "+"
+                                                         << "";
     QTest::newRow("wide range past the largest addend")
         << 1073709057 << INT32_MAX << "+" << TooLargeForRange("加法", "1073741823");
     QTest::newRow("swapped past the largest addend")
         << INT32_MAX << 1073741824 << "+-/" << TooLargeForRange("加法", "1073741823");
-    QTest::newRow("both overflow")
-        << 1073741824 << 1073741824 << "+*" << TooLargeForRange("加法和乘法", "46340");
-    QTest::newRow("subtraction and division never overflow") << INT32_MAX << INT32_MAX << "-/" << "";
+    QTest::newRow("both overflow") << 1073741824 << 1073741824 << "+*" << TooLargeForRange("加法和乘法", "46340");
+    QTest::newRow("subtraction and division never overflow") << INT32_MAX << INT32_MAX << "-/"
+                                                             << "";
 }
 
 void SettingsCheckTest::rangeChoice()

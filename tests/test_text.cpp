@@ -126,7 +126,8 @@ void operator delete(void *memory, std::size_t) noexcept
     std::free(memory);
 }
 
-class TestText : public QObject {
+class TestText : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -220,21 +221,22 @@ void TestText::toNumberReadsTheFrontOfTheText_data()
     QTest::newRow("ideographic space") << GbkBytes("　７") << 7.0;
     QTest::newRow("Chinese character ends") << GbkBytes("12个") << 12.0;
     QTest::newRow("lone lead byte at end") << QByteArray("12\xB8") << 12.0;
-    QTest::newRow("pair with ASCII trail") << QByteArray("\x81" "5") << 0.0;
+    QTest::newRow("pair with ASCII trail") << QByteArray("\x81"
+                                                         "5")
+                                           << 0.0;
     QTest::newRow("beyond the largest") << QByteArray("1e400") << infinity;
     QTest::newRow("negative beyond") << QByteArray("-1e400") << -infinity;
     QTest::newRow("huge exponent") << QByteArray("1e99999999999999999999") << infinity;
     QTest::newRow("below the smallest") << QByteArray("1e-400") << 0.0;
     QTest::newRow("negative below") << QByteArray("-1e-400") << -0.0;
-    QTest::newRow("largest") << QByteArray("1.7976931348623157e308")
-                             << std::numeric_limits<double>::max();
+    QTest::newRow("largest") << QByteArray("1.7976931348623157e308") << std::numeric_limits<double>::max();
     QTest::newRow("rounds up to infinity") << QByteArray("1.7976931348623159e308") << infinity;
     QTest::newRow("smallest subnormal") << QByteArray("4.9406564584124654e-324")
                                         << std::numeric_limits<double>::denorm_min();
     QTest::newRow("subnormal") << QByteArray("1e-310") << 1e-310;
     QTest::newRow("half the smallest") << QByteArray("2.4703282292062327e-324") << 0.0;
-    QTest::newRow("over half the smallest") << QByteArray("2.4703282292062328e-324")
-                                            << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("over half the smallest")
+        << QByteArray("2.4703282292062328e-324") << std::numeric_limits<double>::denorm_min();
     QTest::newRow("zero huge exponent") << QByteArray("0e999999") << 0.0;
 }
 
@@ -254,8 +256,7 @@ void TestText::toNumberReadsLongTexts()
     QVERIFY(std::isinf(ToNumber(std::string(megabyte, '9'))));
     QCOMPARE(ToNumber("0." + std::string(megabyte, '0') + "1e1048578"), 10.0);
     QCOMPARE(ToNumber(std::string(megabyte, 'x')), 0.0);
-    QCOMPARE(ToNumber(FullWidth(std::string(megabyte / 2, '7'))),
-             ReferenceRead(std::string(megabyte / 2, '7')));
+    QCOMPARE(ToNumber(FullWidth(std::string(megabyte / 2, '7'))), ReferenceRead(std::string(megabyte / 2, '7')));
 }
 
 void TestText::toNumberAgreesWithStrtod()
@@ -317,8 +318,7 @@ void TestText::toNumberAgreesWithStrtod()
         const double expected = ReferenceRead(asRead);
         const double read = ToNumber(typed);
         QVERIFY2(SameReal(read, expected),
-                 QByteArray("\"") + typed.c_str() + "\" read " + Describe(read) + ", strtod "
-                     + Describe(expected));
+                 QByteArray("\"") + typed.c_str() + "\" read " + Describe(read) + ", strtod " + Describe(expected));
     }
 }
 
@@ -338,7 +338,10 @@ void TestText::halfWidthMapsFullWidthForms_data()
     QTest::newRow("above the forms") << QByteArray("\xA3\xFF") << QByteArray("\xA3\xFF");
     QTest::newRow("other A1 pair") << QByteArray("\xA1\xA2") << QByteArray("\xA1\xA2");
     QTest::newRow("lone lead byte at end") << QByteArray("7\xA3") << QByteArray("7");
-    QTest::newRow("ASCII trail stays paired") << QByteArray("\x81" "5") << QByteArray("\x81" "5");
+    QTest::newRow("ASCII trail stays paired") << QByteArray("\x81"
+                                                            "5")
+                                              << QByteArray("\x81"
+                                                            "5");
     QTest::newRow("empty") << QByteArray() << QByteArray();
 }
 
@@ -522,16 +525,23 @@ void TestText::missingMemoryStopsWithTheByteCount()
     try {
         failAllocationOfSize = std::size_t(bytes);
         switch (operation) {
-        case 0: ConcatText({twenty, twenty}); break;
-        case 1: RightText(forty, 30); break;
-        case 2: ToHalfWidth(forty); break;
-        default: ToText(-1.234567890123e-300); break;
+        case 0:
+            ConcatText({twenty, twenty});
+            break;
+        case 1:
+            RightText(forty, 30);
+            break;
+        case 2:
+            ToHalfWidth(forty);
+            break;
+        default:
+            ToText(-1.234567890123e-300);
+            break;
         }
         failAllocationOfSize = 0;
         QFAIL("the text was built without its memory");
     } catch (const Stopped &stop) {
-        QCOMPARE(ToQString(stop.message),
-                 QString::fromUtf8("分配 %1 字节内存失败!").arg(bytes));
+        QCOMPARE(ToQString(stop.message), QString::fromUtf8("分配 %1 字节内存失败!").arg(bytes));
     }
 }
 

@@ -27,8 +27,8 @@ void UiFontTest::coversEveryCharacterOfTheProgramsTexts()
     QString missing;
     int checked = 0;
     for (const char *folder : {"app", "practice", "services", "settings"}) {
-        QDirIterator files(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../") + folder, {"*.cpp", "*.h"},
-                           QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator files(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../") + folder, {"*.cpp", "*.h"}, QDir::Files,
+                           QDirIterator::Subdirectories);
         while (files.hasNext()) {
             QFile source(files.next());
             QVERIFY(source.open(QIODevice::ReadOnly));

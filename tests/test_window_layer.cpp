@@ -33,37 +33,101 @@ struct Calls {
 };
 Calls calls;
 
-void ButtonClicked() { ++calls.buttonClicked; }
-void RadioClicked() { ++calls.radioClicked; }
-void CheckClicked() { ++calls.checkClicked; }
-void TextChanged() { ++calls.textChanged; }
-void Tick() { ++calls.ticks; }
+void ButtonClicked()
+{
+    ++calls.buttonClicked;
+}
+void RadioClicked()
+{
+    ++calls.radioClicked;
+}
+void CheckClicked()
+{
+    ++calls.checkClicked;
+}
+void TextChanged()
+{
+    ++calls.textChanged;
+}
+void Tick()
+{
+    ++calls.ticks;
+}
 void TestWindowCreated();
-void DialogCreated() { ++calls.dialogCreated; }
+void DialogCreated()
+{
+    ++calls.dialogCreated;
+}
 void DialogOkClicked();
 
 using enum Kind;
 
 constexpr std::array testControls{
     ControlLayout{.name = "标签", .kind = Label, .left = 10, .top = 10, .width = 80, .height = 20, .text = "标签"},
-    ControlLayout{.name = "按钮", .kind = Button, .left = 100, .top = 10, .width = 60, .height = 24, .text = "按钮",
+    ControlLayout{.name = "按钮",
+                  .kind = Button,
+                  .left = 100,
+                  .top = 10,
+                  .width = 60,
+                  .height = 24,
+                  .text = "按钮",
                   .clicked = ButtonClicked},
-    ControlLayout{.name = "编辑框", .kind = EditBox, .left = 10, .top = 40, .width = 100, .height = 24,
-                  .text = "起始", .textChanged = TextChanged},
-    ControlLayout{.name = "单选框甲", .kind = RadioBox, .container = "分组框", .left = 8, .top = 16, .width = 60,
-                  .height = 20, .text = "甲", .clicked = RadioClicked},
-    ControlLayout{.name = "单选框乙", .kind = RadioBox, .container = "分组框", .left = 70, .top = 16, .width = 60,
-                  .height = 20, .text = "乙", .clicked = RadioClicked},
-    ControlLayout{.name = "分组框", .kind = GroupBox, .left = 10, .top = 70, .width = 150, .height = 44,
-                  .text = "分组"},
-    ControlLayout{.name = "选择框", .kind = CheckBox, .left = 170, .top = 80, .width = 80, .height = 20,
-                  .text = "选择", .clicked = CheckClicked},
-    ControlLayout{.name = "图片框", .kind = PicBox, .container = "外形框", .left = 4, .top = 4, .width = 40,
-                  .height = 40},
-    ControlLayout{.name = "外形框", .kind = ShapeBox, .left = 20, .top = 130, .width = 200, .height = 60,
+    ControlLayout{.name = "编辑框",
+                  .kind = EditBox,
+                  .left = 10,
+                  .top = 40,
+                  .width = 100,
+                  .height = 24,
+                  .text = "起始",
+                  .textChanged = TextChanged},
+    ControlLayout{.name = "单选框甲",
+                  .kind = RadioBox,
+                  .container = "分组框",
+                  .left = 8,
+                  .top = 16,
+                  .width = 60,
+                  .height = 20,
+                  .text = "甲",
+                  .clicked = RadioClicked},
+    ControlLayout{.name = "单选框乙",
+                  .kind = RadioBox,
+                  .container = "分组框",
+                  .left = 70,
+                  .top = 16,
+                  .width = 60,
+                  .height = 20,
+                  .text = "乙",
+                  .clicked = RadioClicked},
+    ControlLayout{
+        .name = "分组框", .kind = GroupBox, .left = 10, .top = 70, .width = 150, .height = 44, .text = "分组"},
+    ControlLayout{.name = "选择框",
+                  .kind = CheckBox,
+                  .left = 170,
+                  .top = 80,
+                  .width = 80,
+                  .height = 20,
+                  .text = "选择",
+                  .clicked = CheckClicked},
+    ControlLayout{
+        .name = "图片框", .kind = PicBox, .container = "外形框", .left = 4, .top = 4, .width = 40, .height = 40},
+    ControlLayout{.name = "外形框",
+                  .kind = ShapeBox,
+                  .left = 20,
+                  .top = 130,
+                  .width = 200,
+                  .height = 60,
                   .back = BackColour::White},
-    ControlLayout{.name = "滑块条", .kind = SliderBar, .left = 10, .top = 200, .width = 160, .height = 30,
-                  .minimum = 1, .maximum = 10, .position = 3, .singleStep = 1, .pageStep = 2},
+    ControlLayout{.name = "滑块条",
+                  .kind = SliderBar,
+                  .left = 10,
+                  .top = 200,
+                  .width = 160,
+                  .height = 30,
+                  .minimum = 1,
+                  .maximum = 10,
+                  .position = 3,
+                  .singleStep = 1,
+                  .pageStep = 2},
     ControlLayout{.name = "时钟", .kind = Timer, .tick = Tick},
 };
 
@@ -79,8 +143,14 @@ const WindowLayout TestWindow{
 
 constexpr std::array dialogControls{
     ControlLayout{.name = "编辑框", .kind = EditBox, .left = 10, .top = 10, .width = 100, .height = 24},
-    ControlLayout{.name = "按钮确定", .kind = Button, .left = 10, .top = 40, .width = 60, .height = 24,
-                  .text = "确定", .clicked = DialogOkClicked},
+    ControlLayout{.name = "按钮确定",
+                  .kind = Button,
+                  .left = 10,
+                  .top = 40,
+                  .width = 60,
+                  .height = 24,
+                  .text = "确定",
+                  .clicked = DialogOkClicked},
 };
 
 const WindowLayout TestDialog{
@@ -126,7 +196,7 @@ void clickThroughWindowSystem(QWidget *target)
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, target->mapTo(top, target->rect().center()));
 }
 
-} // namespace
+}  // namespace
 
 class WindowLayerTest : public QObject
 {
@@ -206,10 +276,14 @@ void WindowLayerTest::textWriteRaisesTextChangedOnce_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("written");
-    QTest::newRow("new text") << "起始" << "新的";
-    QTest::newRow("same text") << "起始" << "起始";
-    QTest::newRow("empty over empty") << "" << "";
-    QTest::newRow("empty over text") << "起始" << "";
+    QTest::newRow("new text") << "起始"
+                              << "新的";
+    QTest::newRow("same text") << "起始"
+                               << "起始";
+    QTest::newRow("empty over empty") << ""
+                                      << "";
+    QTest::newRow("empty over text") << "起始"
+                                     << "";
 }
 
 // Handlers rely on exactly one text-changed per write, equal text included
@@ -305,7 +379,7 @@ void WindowLayerTest::timerPeriodWrite_data()
 {
     QTest::addColumn<int>("running");  // period before the write; 0: stopped
     QTest::addColumn<int>("written");
-    QTest::addColumn<int>("period");   // period read back after the write
+    QTest::addColumn<int>("period");  // period read back after the write
     QTest::addColumn<bool>("active");
     QTest::addColumn<bool>("restarted");
     QTest::newRow("zero on a stopped timer") << 0 << 0 << 0 << false << false;
@@ -449,9 +523,7 @@ void WindowLayerTest::modalWindowBlocksOwnerUntilClosed()
 // is gone when UnloadWindow returns, and the opener resumes after that.
 void WindowLayerTest::unloadClosesBeforeReturning()
 {
-    OnNextModal([](QWidget *) {
-        QTest::mouseClick(ControlWidget(TestDialog, "按钮确定"), Qt::LeftButton);
-    });
+    OnNextModal([](QWidget *) { QTest::mouseClick(ControlWidget(TestDialog, "按钮确定"), Qt::LeftButton); });
 
     LoadWindow(TestDialog, TestWindow, true);
 
