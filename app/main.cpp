@@ -1,4 +1,5 @@
 #include "app/program_main.h"
+#include "services/program.h"
 #include "services/window_layer.h"
 
 int main()

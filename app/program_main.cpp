@@ -4,6 +4,7 @@
 
 #include "app/globals.h"
 #include "practice/main_window.h"
+#include "services/program.h"
 #include "services/window_layer.h"
 
 int ProgramMain()

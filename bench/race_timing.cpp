@@ -14,7 +14,8 @@
 #include "app/globals.h"
 #include "practice/main_window.h"
 #include "services/gbk.h"
-#include "services/window.h"
+#include "services/program.h"
+#include "services/widgets/layout_window.h"
 #include "services/window_layer.h"
 
 namespace {

@@ -17,11 +17,13 @@
 
 #include "app/globals.h"
 #include "practice/answering.h"
+#include "practice/start_stop.h"
 #include "practice/main_controls.h"
 #include "practice/race.h"
 #include "practice/view_state.h"
 #include "services/gbk.h"
-#include "services/window.h"
+#include "services/program.h"
+#include "services/widgets/layout_window.h"
 #include "settings/operator_window.h"
 #include "settings/range_window.h"
 #include "tests/support/modal_helpers.h"
@@ -75,10 +77,10 @@ void Race()
     }
 }
 
-void OpenAndConfirm(void (*open)(), const WindowLayout &window)
+void OpenAndConfirm(void (*open)(const WindowLayout &), const WindowLayout &window)
 {
     OnNextModal([&window](QWidget *) { static_cast<QPushButton *>(ControlWidget(window, "按钮确定"))->click(); });
-    open();
+    open(MainWindow);
 }
 
 // Pastes a megabyte into a box and returns how long until the event loop
@@ -147,7 +149,7 @@ int Soak(double minutes)
         std::printf("1 MB pasted into RangeWindow 编辑框1: answering again after %.1f ms\n", PasteAndWaitMs(box));
         static_cast<QPushButton *>(ControlWidget(RangeWindow, "按钮确定"))->click();
     });
-    OpenRangeWindow();
+    OpenRangeWindow(MainWindow);
     Sample("end");
 
     UnloadWindow(MainWindow, true);

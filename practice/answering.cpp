@@ -10,57 +10,12 @@ namespace {
 
 constexpr int EnterKey = 13;
 
-void Prompt(const Text &message)
-{
-    ShowMessageBox(message, 0, Gbk("提示"));
-}
-
 void PushSprite(const char *sprite)
 {
     SetLeft(sprite, LeftOf(sprite) + 6);
 }
 
 }  // namespace
-
-void FreeModeClicked()
-{
-    ApplyViewState(Gbk("单选框1.选中"));
-}
-
-void ContestModeClicked()
-{
-    ApplyViewState(Gbk("单选框2.选中"));
-}
-
-void StopClicked()
-{
-    ApplyViewState(Gbk("停止"));
-}
-
-void StartClicked()
-{
-    if (!IsChecked("单选框1") && !IsChecked("单选框2")) {
-        Prompt(Gbk("请选择要练习的模式"));
-        return;
-    }
-    if (IsChecked("单选框1")) {
-        if (CompareText(TextOf("编辑框题数"), "") != 0) {
-            ApplyViewState(Gbk("单选框1.选中"));
-            NextQuestion();
-            ApplyViewState(Gbk("开始计算"));
-        } else {
-            Prompt(Gbk("请输入要练习的题数"));
-            SetInputFocus(MainWindow, "编辑框题数");
-        }
-    }
-    if (IsChecked("单选框2")) {
-        ApplyViewState(Gbk("单选框2.选中"));
-        SetPeriod("时钟小怪物", (*racePeriods)(2));
-        SetPeriod("时钟马里奥", (*racePeriods)(1));
-        NextQuestion();
-        ApplyViewState(Gbk("开始计算"));
-    }
-}
 
 void SubmitAnswer()
 {
@@ -119,6 +74,6 @@ void CheckPracticeComplete()
     const Text summary =
         ConcatText({Gbk("共练习："), ToText(graded), Gbk("道题   正确："), ToText(correctCount), Gbk("   错误："),
                     ToText(wrongCount), Gbk("   用时："), CaptionOf("标签3"), CaptionOf("标签4"), CaptionOf("标签5")});
-    Prompt(summary);
+    ShowPrompt(summary);
     ApplyViewState(Gbk("停止"));
 }

@@ -2,12 +2,7 @@
 
 #include <optional>
 
-// MainWindow's handlers for choosing the mode, starting and stopping a run,
-// answering and changing the question.
-void FreeModeClicked();
-void ContestModeClicked();
-void StartClicked();
-void StopClicked();
+// MainWindow's handlers for answering and changing the question.
 void ChangeQuestionClicked();
 void AnswerTextChanged();
 std::optional<bool> AnswerKeyPressed(int keyCode, int shiftState);

@@ -3,6 +3,8 @@
 #include <cstdint>
 
 #include "practice/main_window.h"
+#include "services/gbk.h"
+#include "services/message_box.h"
 #include "services/number.h"
 #include "services/text.h"
 #include "services/window_layer.h"
@@ -60,4 +62,10 @@ inline Text TextOf(const char *control)
 inline bool IsChecked(const char *control)
 {
     return ReadBoolean(MainWindow, control, Property::Checked);
+}
+
+// The practice's messages: title "提示", one OK button, no icon.
+inline void ShowPrompt(const Text &message)
+{
+    ShowMessageBox(message, 0, Gbk("提示"));
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "practice/answering.h"
+#include "practice/start_stop.h"
 #include "practice/clock.h"
 #include "practice/race.h"
 #include "practice/view_state.h"
@@ -13,6 +14,18 @@
 namespace {
 
 using enum Kind;
+
+// The menu items "设置数值范围" and "设置运算符号": each settings window opens
+// over MainWindow and the handler returns once it has closed.
+void OpenRangeWindowOverMain()
+{
+    OpenRangeWindow(MainWindow);
+}
+
+void OpenOperatorWindowOverMain()
+{
+    OpenOperatorWindow(MainWindow);
+}
 
 // One row per control, top-most first: where two controls overlap, the
 // earlier row covers the later one.
@@ -79,8 +92,8 @@ constexpr std::array controls{
 // clang-format on
 
 constexpr std::array menu{
-    MenuItemLayout{"参数设置", "设置数值范围", OpenRangeWindow},
-    MenuItemLayout{"参数设置", "设置运算符号", OpenOperatorWindow},
+    MenuItemLayout{"参数设置", "设置数值范围", OpenRangeWindowOverMain},
+    MenuItemLayout{"参数设置", "设置运算符号", OpenOperatorWindowOverMain},
     MenuItemLayout{"关于", "软件说明", ShowAbout},
 };
 

@@ -16,7 +16,7 @@ void Step(const char *sprite, const char *finishMessage)
     const double left = LeftOf(sprite);
     if (NumberGreater(left, windowWidth - spriteWidth)) {
         ApplyViewState(Gbk("停止"));
-        ShowMessageBox(Gbk(finishMessage), 0, Gbk("提示"));
+        ShowPrompt(Gbk(finishMessage));
     }
 }
 

@@ -1,8 +1,8 @@
+#include "services/program.h"
+
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontDatabase>
-#include <QMessageBox>
-#include <QPushButton>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,8 +10,8 @@
 
 #include "services/fatal.h"
 #include "services/gbk.h"
-#include "services/window.h"
-#include "services/window_layer.h"
+#include "services/message_box.h"
+#include "services/widgets/layout_window.h"
 
 namespace {
 
@@ -31,25 +31,13 @@ void startupMessages(QtMsgType type, const QMessageLogContext &, const QString &
     std::_Exit(1);
 }
 
-QString displayText(const Text &text)
-{
-    // "\r\n" starts a new line; the toolkit wants "\n".
-    return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 // Screen readers announce the program's windows as windows (frames), not as
 // the anonymous panels a plain top-level widget would be.
 QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("Window") && object && object->isWidgetType())
+    if (className == QLatin1String("LayoutWindow") && object && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;
-}
-
-// The boxes speak the program's language whatever translations are installed.
-void okButtonInChinese(QMessageBox &box)
-{
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
 }
 
 void applyProgramLook(QApplication &application)
@@ -83,6 +71,7 @@ void StartWindowLayer()
     qInstallMessageHandler(previous);
     applyProgramLook(*g_application);
     QAccessible::installFactory(windowAccessible);
+    InstallFatalMessageShower(ShowFatalErrorBox);
 }
 
 void RegisterEndRoutine(Handler endRoutine)
@@ -92,7 +81,7 @@ void RegisterEndRoutine(Handler endRoutine)
 
 void LoadStartupWindow(const WindowLayout &layout)
 {
-    Window *window = BuildWindow(layout);
+    LayoutWindow *window = BuildWindow(layout);
     if (!window)
         StopWithRuntimeError(Gbk("载入启动窗口失败"));
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -112,30 +101,4 @@ int RunProgram(int (*startRoutine)())
         routine();
     g_application.reset();
     return code;
-}
-
-int ShowMessageBox(const Text &text, int /*style: the program only uses 0*/, const Text &title)
-{
-    QMessageBox box;
-    box.setWindowTitle(ToQString(title));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(displayText(text));
-    box.setStandardButtons(QMessageBox::Ok);
-    okButtonInChinese(box);
-    box.button(QMessageBox::Ok)->setIcon(QIcon());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
-    return 1;  // OK
-}
-
-void StopWithRuntimeError(const Text &message)
-{
-    const Text text = ConcatText({Gbk("运行时出错!\r\n\r\n"), Gbk("错误信息："), message, "\r\n"});
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), displayText(text), QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    okButtonInChinese(box);
-    box.exec();
-    g_endRoutine = nullptr;  // a fatal stop never runs the end routine
-    std::fflush(nullptr);
-    std::_Exit(-1);
 }

@@ -1,7 +1,6 @@
 #include "services/text.h"
 
 #include "services/fatal.h"
-#include "services/gbk.h"
 
 #include <algorithm>
 #include <charconv>
@@ -68,7 +67,7 @@ class HalfWidthReader
 {
 public:
     explicit HalfWidthReader(std::string_view text)
-        : text_(text)
+        : m_text(text)
     {
     }
 
@@ -77,18 +76,18 @@ public:
     // more), which no number contains.
     char Peek()
     {
-        if (!filled_)
+        if (!m_filled)
             Fill();
-        return pending_;
+        return m_pending;
     }
     void Next()
     {
         Peek();
-        filled_ = false;
-        consumed_ = at_;
+        m_filled = false;
+        m_consumed = m_at;
     }
     // Where in the text the bytes taken so far end.
-    std::size_t Consumed() const { return consumed_; }
+    std::size_t Consumed() const { return m_consumed; }
 
     // Takes a run of digits and counts them. Runs of ASCII digits, the bulk
     // of a long pasted number, are passed over without the byte-wise mapping.
@@ -96,12 +95,12 @@ public:
     {
         std::size_t count = 0;
         for (;;) {
-            if (!filled_) {
-                const std::size_t from = at_;
-                while (at_ < text_.size() && IsDigit(text_[at_]))
-                    ++at_;
-                count += at_ - from;
-                consumed_ = at_;
+            if (!m_filled) {
+                const std::size_t from = m_at;
+                while (m_at < m_text.size() && IsDigit(m_text[m_at]))
+                    ++m_at;
+                count += m_at - from;
+                m_consumed = m_at;
             }
             if (!IsDigit(Peek()))
                 return count;
@@ -113,28 +112,28 @@ public:
 private:
     void Fill()
     {
-        filled_ = true;
-        pending_ = 0;
-        if (at_ >= text_.size())
+        m_filled = true;
+        m_pending = 0;
+        if (m_at >= m_text.size())
             return;
-        const auto lead = static_cast<unsigned char>(text_[at_]);
+        const auto lead = static_cast<unsigned char>(m_text[m_at]);
         if (lead < 0x80) {
-            pending_ = char(lead);
-            ++at_;
-        } else if (at_ + 1 >= text_.size()) {
-            at_ = text_.size();  // a lone lead byte at the end is dropped
+            m_pending = char(lead);
+            ++m_at;
+        } else if (m_at + 1 >= m_text.size()) {
+            m_at = m_text.size();  // a lone lead byte at the end is dropped
         } else {
-            const char half = HalfWidthOf(lead, static_cast<unsigned char>(text_[at_ + 1]));
-            pending_ = half != 0 ? half : char(lead);
-            at_ += 2;
+            const char half = HalfWidthOf(lead, static_cast<unsigned char>(m_text[m_at + 1]));
+            m_pending = half != 0 ? half : char(lead);
+            m_at += 2;
         }
     }
 
-    std::string_view text_;
-    std::size_t at_ = 0;
-    std::size_t consumed_ = 0;
-    char pending_ = 0;
-    bool filled_ = false;
+    std::string_view m_text;
+    std::size_t m_at = 0;
+    std::size_t m_consumed = 0;
+    char m_pending = 0;
+    bool m_filled = false;
 };
 
 // The number as from_chars reads it: full-width forms made ASCII and the
@@ -159,18 +158,6 @@ double ReadOutOfRange(std::string_view number)
 }
 
 }  // namespace
-
-// Built with plain string operations, so that a second failure cannot loop
-// back here.
-void StopForMemory(std::size_t bytes)
-{
-    char digits[24];
-    const auto written = std::to_chars(std::begin(digits), std::end(digits), bytes);
-    Text message = Gbk("分配 ");
-    message.append(digits, written.ptr);
-    message += Gbk(" 字节内存失败!");
-    StopWithRuntimeError(message);
-}
 
 Text ToHalfWidth(std::string_view text)
 {

@@ -12,38 +12,38 @@
 #include <algorithm>
 #include <vector>
 
-#include "services/edit_box.h"
+#include "services/widgets/edit_box.h"
 #include "services/fatal.h"
 #include "services/gbk.h"
-#include "services/window.h"
+#include "services/widgets/layout_window.h"
 
 namespace {
 
 // The windows loaded now, in load order.
-std::vector<Window *> &loadedWindows()
+std::vector<LayoutWindow *> &loadedWindows()
 {
-    static std::vector<Window *> windows;
+    static std::vector<LayoutWindow *> windows;
     return windows;
 }
 
-Window *loaded(const WindowLayout &layout)
+LayoutWindow *loaded(const WindowLayout &layout)
 {
-    for (Window *window : loadedWindows())
+    for (LayoutWindow *window : loadedWindows())
         if (&window->layout() == &layout)
             return window;
     return nullptr;
 }
 
-Window &windowOrStop(const WindowLayout &layout)
+LayoutWindow &windowOrStop(const WindowLayout &layout)
 {
-    if (Window *window = loaded(layout))
+    if (LayoutWindow *window = loaded(layout))
         return *window;
     StopWithRuntimeError(Gbk("未载入欲访问窗口组件所在的窗口"));
 }
 
 // Left, width, visible and disabled belong to every control; the other
 // properties need the control to exist.
-Control *controlFor(Window &window, std::string_view name, Property property)
+Control *controlFor(LayoutWindow &window, std::string_view name, Property property)
 {
     Control *control = window.find(name);
     const bool general = property == Property::Left || property == Property::Width || property == Property::Visible
@@ -89,10 +89,10 @@ void writeChecked(QAbstractButton *button, bool checked)
     button->setAutoExclusive(exclusive);
 }
 
-void registerWindow(Window *window)
+void registerWindow(LayoutWindow *window)
 {
     loadedWindows().push_back(window);
-    QObject::connect(window, &Window::closed, window, [window] {
+    QObject::connect(window, &LayoutWindow::closed, window, [window] {
         auto &windows = loadedWindows();
         windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
     });
@@ -100,23 +100,23 @@ void registerWindow(Window *window)
 
 }  // namespace
 
-Window *BuildWindow(const WindowLayout &layout)
+LayoutWindow *BuildWindow(const WindowLayout &layout)
 {
-    auto *window = new Window(layout);
+    auto *window = new LayoutWindow(layout);
     registerWindow(window);
     if (layout.created)
         layout.created();
     return window;
 }
 
-Window *LoadedWindow(const WindowLayout &layout)
+LayoutWindow *LoadedWindow(const WindowLayout &layout)
 {
     return loaded(layout);
 }
 
 QWidget *ControlWidget(const WindowLayout &layout, std::string_view name)
 {
-    Window *window = loaded(layout);
+    LayoutWindow *window = loaded(layout);
     Control *control = window ? window->find(name) : nullptr;
     return control ? control->widget : nullptr;
 }
@@ -128,7 +128,7 @@ bool IsWindowLoaded(const WindowLayout &window)
 
 std::int32_t ReadInteger(const WindowLayout &layout, std::string_view name, Property property)
 {
-    Window &window = windowOrStop(layout);
+    LayoutWindow &window = windowOrStop(layout);
     if (name == layout.name) {
         return property == Property::Width ? window.outerWidth() : 0;
     }
@@ -151,7 +151,7 @@ std::int32_t ReadInteger(const WindowLayout &layout, std::string_view name, Prop
 
 bool ReadBoolean(const WindowLayout &layout, std::string_view name, Property property)
 {
-    Window &window = windowOrStop(layout);
+    LayoutWindow &window = windowOrStop(layout);
     Control *control = controlFor(window, name, property);
     if (!control || !control->widget)
         return false;
@@ -171,7 +171,7 @@ bool ReadBoolean(const WindowLayout &layout, std::string_view name, Property pro
 
 Text ReadText(const WindowLayout &layout, std::string_view name, Property property)
 {
-    Window &window = windowOrStop(layout);
+    LayoutWindow &window = windowOrStop(layout);
     Control *control = controlFor(window, name, property);
     if (!control || !control->widget)
         return {};
@@ -186,7 +186,7 @@ Text ReadText(const WindowLayout &layout, std::string_view name, Property proper
 
 void WriteProperty(const WindowLayout &layout, std::string_view name, Property property, std::int32_t value)
 {
-    Window &window = windowOrStop(layout);
+    LayoutWindow &window = windowOrStop(layout);
     Control *control = controlFor(window, name, property);
     if (!control)
         return;
@@ -219,7 +219,7 @@ void WriteProperty(const WindowLayout &layout, std::string_view name, Property p
 
 void WriteProperty(const WindowLayout &layout, std::string_view name, Property property, const Text &value)
 {
-    Window &window = windowOrStop(layout);
+    LayoutWindow &window = windowOrStop(layout);
     Control *control = controlFor(window, name, property);
     if (!control || !control->widget)
         return;
@@ -237,50 +237,39 @@ void WriteProperty(const WindowLayout &layout, std::string_view name, Property p
 
 void SetInputFocus(const WindowLayout &layout, std::string_view name)
 {
-    Window *window = loaded(layout);
+    LayoutWindow *window = loaded(layout);
     Control *control = window ? window->find(name) : nullptr;
     if (!control || !control->widget)
         StopWithRuntimeError(Gbk("指定窗口或窗口组件不存在或尚未载入"));
     control->widget->setFocus(Qt::OtherFocusReason);
 }
 
-bool LoadWindow(const WindowLayout &layout, const WindowLayout &owner, bool modal)
+bool LoadWindow(const WindowLayout &layout, const WindowLayout &owner, bool /*modal*/)
 {
-    Window *window = BuildWindow(layout);
-    if (Window *ownerWindow = loaded(owner)) {
+    LayoutWindow *window = BuildWindow(layout);
+    if (LayoutWindow *ownerWindow = loaded(owner)) {
         // Window managers keep a window above its owner and centre it there.
         window->winId();
         ownerWindow->winId();
         window->windowHandle()->setTransientParent(ownerWindow->windowHandle());
     }
     window->centreOnScreen();
-    if (!modal) {
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->show();
-        return true;
-    }
     // Modal: input to every other window is blocked until this one closes;
     // timers keep ticking meanwhile, since events are still delivered.
     window->setWindowModality(Qt::ApplicationModal);
-    QPointer<Window> guard(window);
+    QPointer<LayoutWindow> guard(window);
     QEventLoop loop;
-    QObject::connect(window, &Window::closed, &loop, &QEventLoop::quit);
+    QObject::connect(window, &LayoutWindow::closed, &loop, &QEventLoop::quit);
     window->show();
     loop.exec();
     delete guard.data();
     return true;
 }
 
-void UnloadWindow(const WindowLayout &layout, bool immediately)
+void UnloadWindow(const WindowLayout &layout, bool /*immediately*/)
 {
-    Window *window = loaded(layout);
-    if (!window)
-        return;
-    // A modal window is destroyed by its loader as soon as its loop has
-    // ended; any other once the handler that closed it has returned.
-    if (immediately) {
+    // A settings window is destroyed by its loader as soon as its modal loop
+    // has ended; the start-up window once the handler that closed it returns.
+    if (LayoutWindow *window = loaded(layout))
         window->close();
-    } else {
-        QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
-    }
 }

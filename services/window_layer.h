@@ -67,16 +67,10 @@ struct WindowLayout {
     Handler created = nullptr;
 };
 
-// Program start and end.
-void StartWindowLayer();
-void RegisterEndRoutine(Handler endRoutine);
-void LoadStartupWindow(const WindowLayout &window);
-void RunMessageLoop();
-// Runs the program's start routine, then the end routine once, and gives the
-// exit code; main() is just this call.
-int RunProgram(int (*startRoutine)());
-
-// Windows.
+// Windows. The program loads only modal windows (modal is always true):
+// the call returns once the window has closed, the owner taking no input
+// meanwhile. It unloads only immediately (immediately is always true): the
+// window is closed before the call returns.
 bool LoadWindow(const WindowLayout &window, const WindowLayout &owner, bool modal);
 void UnloadWindow(const WindowLayout &window, bool immediately);
 bool IsWindowLoaded(const WindowLayout &window);
@@ -89,6 +83,3 @@ void WriteProperty(const WindowLayout &window, std::string_view control, Propert
 void WriteProperty(const WindowLayout &window, std::string_view control, Property property, const Text &value);
 
 void SetInputFocus(const WindowLayout &window, std::string_view control);
-
-// Style 0: one OK button, no icon, owned by no window; "\r\n" starts a new line.
-int ShowMessageBox(const Text &text, int style, const Text &title);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "services/gbk.h"
+#include "services/message_box.h"
 #include "services/window_layer.h"
 
 Text AboutText()

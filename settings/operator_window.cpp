@@ -3,7 +3,6 @@
 #include <array>
 
 #include "app/globals.h"
-#include "practice/main_window.h"
 #include "services/window_layer.h"
 #include "settings/settings_check.h"
 
@@ -65,7 +64,7 @@ const WindowLayout OperatorWindow{
     .created = FillBoxes,
 };
 
-void OpenOperatorWindow()
+void OpenOperatorWindow(const WindowLayout &owner)
 {
-    LoadWindow(OperatorWindow, MainWindow, true);
+    LoadWindow(OperatorWindow, owner, true);
 }

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "app/globals.h"
-#include "practice/main_window.h"
 #include "services/number.h"
 #include "services/window_layer.h"
 #include "settings/settings_check.h"
@@ -64,7 +63,7 @@ const WindowLayout RangeWindow{
     .created = FillBoxes,
 };
 
-void OpenRangeWindow()
+void OpenRangeWindow(const WindowLayout &owner)
 {
-    LoadWindow(RangeWindow, MainWindow, true);
+    LoadWindow(RangeWindow, owner, true);
 }

@@ -5,6 +5,7 @@
 
 #include "app/globals.h"
 #include "services/gbk.h"
+#include "services/message_box.h"
 #include "services/window_layer.h"
 
 namespace {

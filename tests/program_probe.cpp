@@ -18,7 +18,8 @@
 #include "practice/main_window.h"
 #include "services/fatal.h"
 #include "services/gbk.h"
-#include "services/window.h"
+#include "services/program.h"
+#include "services/widgets/layout_window.h"
 #include "services/window_layer.h"
 
 namespace {
@@ -86,7 +87,7 @@ void pressEscWhenShown(const WindowLayout &layout, const char *focus, const char
     auto *poll = new QTimer(QCoreApplication::instance());  // freed with the application
     poll->setInterval(1);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, &layout, focus, typed, first] {
-        Window *window = LoadedWindow(layout);
+        LayoutWindow *window = LoadedWindow(layout);
         if (!window || !window->isVisible())
             return;
         // Focus, and losing it, happen only in the active window.

@@ -10,7 +10,7 @@
 #include "practice/main_controls.h"
 #include "practice/race.h"
 #include "services/gbk.h"
-#include "services/window.h"
+#include "services/widgets/layout_window.h"
 #include "settings/operator_window.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/modal_helpers.h"
@@ -281,7 +281,7 @@ void ContestTest::raceGoesOnBehindModalWindow()
         leftWhileOpen = Left("图片框3");
         window->close();
     });
-    OpenOperatorWindow();
+    OpenOperatorWindow(MainWindow);
     QVERIFY2(leftWhileOpen >= 10, qPrintable(QString::number(leftWhileOpen)));
 }
 

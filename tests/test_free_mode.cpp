@@ -12,7 +12,7 @@
 #include "practice/main_controls.h"
 #include "practice/question.h"
 #include "practice/view_state.h"
-#include "services/window.h"
+#include "services/widgets/layout_window.h"
 #include "services/gbk.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/modal_helpers.h"

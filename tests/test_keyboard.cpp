@@ -13,7 +13,8 @@
 
 #include "app/globals.h"
 #include "practice/main_window.h"
-#include "services/window.h"
+#include "services/program.h"
+#include "services/widgets/layout_window.h"
 #include "services/window_layer.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/modal_helpers.h"

@@ -13,7 +13,7 @@
 #include <limits>
 
 #include "practice/main_window.h"
-#include "services/window.h"
+#include "services/widgets/layout_window.h"
 #include "services/window_layer.h"
 #include "tests/support/main_window_fixture.h"
 
@@ -202,7 +202,7 @@ void MainWindowLayoutTest::menuBarEntriesInOrder()
 // width, frame included, whatever the window manager's frame.
 void MainWindowLayoutTest::windowIsFixedAt451WithFrame()
 {
-    Window *window = MainWindowWidget();
+    LayoutWindow *window = MainWindowWidget();
     QCOMPARE(window->windowTitle(), QStringLiteral("Zorvik1.0"));
     QVERIFY(window->isVisible());
     QCOMPARE(ReadInteger(MainWindow, "MainWindow", Property::Width), 451);

@@ -16,13 +16,13 @@ public:
     GeneratorGuard &operator=(const GeneratorGuard &) = delete;
     ~GeneratorGuard()
     {
-        SetRandomState(state_);
-        SetSeedMix(mix_);
+        SetRandomState(m_state);
+        SetSeedMix(m_mix);
     }
 
 private:
-    std::uint32_t state_ = RandomState();
-    std::uint32_t mix_ = SeedMix();
+    std::uint32_t m_state = RandomState();
+    std::uint32_t m_mix = SeedMix();
 };
 
 }  // namespace

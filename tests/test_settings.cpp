@@ -15,7 +15,7 @@
 #include "app/globals.h"
 #include "practice/question.h"
 #include "services/gbk.h"
-#include "services/window.h"
+#include "services/widgets/layout_window.h"
 #include "settings/about_box.h"
 #include "settings/operator_window.h"
 #include "settings/range_window.h"

@@ -16,11 +16,16 @@
 
 namespace {
 
-// The window layer's fatal stop would end the test program; here it throws
-// the message back so a test can read it.
+// The fatal stop would end the test program; the shower installed here
+// throws the message back before it can, so a test can read it.
 struct Stopped {
     Text message;
 };
+
+void ThrowMessage(std::string_view gbkMessage)
+{
+    throw Stopped{Text(gbkMessage)};
+}
 
 // One allocation of this size fails, once; 0 means none does. This is how
 // the tests take memory away from a text that is being built.
@@ -100,11 +105,6 @@ std::string FullWidth(const std::string &ascii)
 
 }  // namespace
 
-[[gnu::weak]] void StopWithRuntimeError(const Text &message)
-{
-    throw Stopped{message};
-}
-
 void *operator new(std::size_t size)
 {
     if (size != 0 && size == failAllocationOfSize) {
@@ -131,6 +131,8 @@ class TestText : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { InstallFatalMessageShower(ThrowMessage); }
+
     // Typed answers and captions become numbers by one fixed syntax: blanks,
     // one sign, digits with one point, an exponent with e/E/d/D.
     void toNumberReadsTheFrontOfTheText_data();

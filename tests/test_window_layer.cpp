@@ -10,7 +10,9 @@
 #include <cstdint>
 
 #include "services/gbk.h"
-#include "services/window.h"
+#include "services/message_box.h"
+#include "services/program.h"
+#include "services/widgets/layout_window.h"
 #include "services/window_layer.h"
 #include "tests/support/modal_helpers.h"
 

@@ -8,7 +8,8 @@
 
 #include "app/globals.h"
 #include "practice/main_window.h"
-#include "services/window.h"
+#include "services/program.h"
+#include "services/widgets/layout_window.h"
 #include "services/window_layer.h"
 
 void LoadFreshMainWindow()
@@ -20,7 +21,7 @@ void LoadFreshMainWindow()
     LoadStartupWindow(MainWindow);
     // Focus and clicks behave as for a child at the keyboard only in the
     // active window.
-    Window *window = LoadedWindow(MainWindow);
+    LayoutWindow *window = LoadedWindow(MainWindow);
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
@@ -34,7 +35,7 @@ void UnloadMainWindow()
     FreeGlobals();
 }
 
-Window *MainWindowWidget()
+LayoutWindow *MainWindowWidget()
 {
     return LoadedWindow(MainWindow);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-class Window;
+class LayoutWindow;
 
 // Puts the program's key order on a window and every control in it:
 // Tab moves the focus, Esc closes the window, Enter is taken by nothing,
 // arrows on a radio button only move the focus, and every other key raises
 // the focused control's key-pressed event before the control sees it.
-void installKeyboardRules(Window &window);
+void installKeyboardRules(LayoutWindow &window);

@@ -1,4 +1,4 @@
-#include "services/shape_box.h"
+#include "services/widgets/shape_box.h"
 
 #include <QPainter>
 

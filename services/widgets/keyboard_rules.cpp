@@ -1,10 +1,10 @@
-#include "services/keyboard.h"
+#include "services/widgets/keyboard_rules.h"
 
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QRadioButton>
 
-#include "services/window.h"
+#include "services/widgets/layout_window.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ int shiftStateOf(int qtModifiers)
 class KeyboardRules : public QObject
 {
 public:
-    explicit KeyboardRules(Window &window)
+    explicit KeyboardRules(LayoutWindow &window)
         : QObject(&window)
         , m_window(window)
     {
@@ -145,12 +145,12 @@ private:
         return goOn.has_value() && !*goOn;
     }
 
-    Window &m_window;
+    LayoutWindow &m_window;
 };
 
 }  // namespace
 
-void installKeyboardRules(Window &window)
+void installKeyboardRules(LayoutWindow &window)
 {
     auto *rules = new KeyboardRules(window);
     window.installEventFilter(rules);

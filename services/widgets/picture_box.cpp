@@ -1,4 +1,4 @@
-#include "services/picture_box.h"
+#include "services/widgets/picture_box.h"
 
 #include <QMovie>
 

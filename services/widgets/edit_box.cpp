@@ -1,4 +1,4 @@
-#include "services/edit_box.h"
+#include "services/widgets/edit_box.h"
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>

@@ -1,4 +1,4 @@
-#include "services/window.h"
+#include "services/widgets/layout_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -13,11 +13,11 @@
 
 #include <algorithm>
 
-#include "services/edit_box.h"
+#include "services/widgets/edit_box.h"
 #include "services/gbk.h"
-#include "services/keyboard.h"
-#include "services/picture_box.h"
-#include "services/shape_box.h"
+#include "services/widgets/keyboard_rules.h"
+#include "services/widgets/picture_box.h"
+#include "services/widgets/shape_box.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ bool isContainer(Kind kind)
 
 }  // namespace
 
-Window::Window(const WindowLayout &layout)
+LayoutWindow::LayoutWindow(const WindowLayout &layout)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint)
     , m_layout(layout)
@@ -66,7 +66,7 @@ Window::Window(const WindowLayout &layout)
     installKeyboardRules(*this);
 }
 
-void Window::buildMenu()
+void LayoutWindow::buildMenu()
 {
     if (m_layout.menu.empty())
         return;
@@ -84,7 +84,7 @@ void Window::buildMenu()
     }
 }
 
-void Window::buildControls()
+void LayoutWindow::buildControls()
 {
     // Containers first, so every child finds its parent; then the rest in
     // catalogue order.
@@ -109,7 +109,7 @@ void Window::buildControls()
             control->widget->raise();
 }
 
-QWidget *Window::containerOf(const ControlLayout &row)
+QWidget *LayoutWindow::containerOf(const ControlLayout &row)
 {
     if (!row.container)
         return m_client;
@@ -117,7 +117,7 @@ QWidget *Window::containerOf(const ControlLayout &row)
     return container && container->widget ? container->widget : m_client;
 }
 
-QWidget *Window::createWidget(const ControlLayout &row, QWidget *parent)
+QWidget *LayoutWindow::createWidget(const ControlLayout &row, QWidget *parent)
 {
     const QString text = fromUtf8(row.text);
     QWidget *widget = nullptr;
@@ -195,7 +195,7 @@ QWidget *Window::createWidget(const ControlLayout &row, QWidget *parent)
     return widget;
 }
 
-void Window::orderTabStops()
+void LayoutWindow::orderTabStops()
 {
     // Tab walks the controls as they read, top to bottom and left to right.
     std::vector<QWidget *> stops;
@@ -211,7 +211,7 @@ void Window::orderTabStops()
         setTabOrder(stops[i - 1], stops[i]);
 }
 
-Control *Window::find(std::string_view name)
+Control *LayoutWindow::find(std::string_view name)
 {
     for (Control &control : m_controls)
         if (name == control.layout->name)
@@ -219,7 +219,7 @@ Control *Window::find(std::string_view name)
     return nullptr;
 }
 
-Control *Window::controlOf(const QObject *widget)
+Control *LayoutWindow::controlOf(const QObject *widget)
 {
     for (Control &control : m_controls)
         if (control.widget == widget)
@@ -227,12 +227,12 @@ Control *Window::controlOf(const QObject *widget)
     return nullptr;
 }
 
-int Window::outerWidth() const
+int LayoutWindow::outerWidth() const
 {
     return isVisible() ? frameGeometry().width() : m_layout.width;
 }
 
-void Window::centreOnScreen()
+void LayoutWindow::centreOnScreen()
 {
     const QScreen *where = screen();
     if (!where)
@@ -243,7 +243,7 @@ void Window::centreOnScreen()
     move(available.center() - QPoint(outer.width() / 2, outer.height() / 2));
 }
 
-void Window::resizeEvent(QResizeEvent *event)
+void LayoutWindow::resizeEvent(QResizeEvent *event)
 {
     const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
     if (m_menuBar)
@@ -252,7 +252,7 @@ void Window::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
-bool Window::event(QEvent *event)
+bool LayoutWindow::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Show:
@@ -267,7 +267,7 @@ bool Window::event(QEvent *event)
     return QWidget::event(event);
 }
 
-void Window::adoptFrame()
+void LayoutWindow::adoptFrame()
 {
     // The frame is known only once the window manager has framed the window;
     // shrink the client area so the outer size stays the layout's size.
@@ -282,7 +282,7 @@ void Window::adoptFrame()
     }
 }
 
-void Window::closeEvent(QCloseEvent *event)
+void LayoutWindow::closeEvent(QCloseEvent *event)
 {
     // A closing window raises no more events. Hiding it takes the focus from
     // an integer box, and the tidying would otherwise run a text-changed

@@ -21,12 +21,12 @@ struct Control {
 
 // A top-level window built from its layout. Its outer size, frame included,
 // is the layout's size once the window manager has told us the frame.
-class Window : public QWidget
+class LayoutWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Window(const WindowLayout &layout);
+    explicit LayoutWindow(const WindowLayout &layout);
 
     const WindowLayout &layout() const { return m_layout; }
     Control *find(std::string_view name);
@@ -60,9 +60,9 @@ private:
 
 // Builds a window and its controls from the layout, registers it as loaded
 // and raises its created event; the window is not shown yet.
-Window *BuildWindow(const WindowLayout &layout);
+LayoutWindow *BuildWindow(const WindowLayout &layout);
 
 // The loaded window for a layout and the widget of one of its controls, or
 // nullptr; for tests and for tools that look at the windows from outside.
-Window *LoadedWindow(const WindowLayout &layout);
+LayoutWindow *LoadedWindow(const WindowLayout &layout);
 QWidget *ControlWidget(const WindowLayout &layout, std::string_view control);
