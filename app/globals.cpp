@@ -18,9 +18,9 @@ std::unique_ptr<IntegerArray> newIntegerArray(std::int32_t length)
 
 void InitGlobals()
 {
-    operatorEnabled = newIntegerArray(4);
-    numberRange = newIntegerArray(2);
-    racePeriods = newIntegerArray(2);
+    operatorEnabled = newIntegerArray(Division);
+    numberRange = newIntegerArray(LargestOperand);
+    racePeriods = newIntegerArray(MonsterTimer);
 }
 
 void FreeGlobals()

@@ -28,32 +28,32 @@ bool DividesEvenly(double a, double b)
 
 void DrawOperand(const char *label)
 {
-    SetCaption(label, ToText(RandomInteger((*numberRange)(1), (*numberRange)(2))));
+    SetCaption(label, ToText(RandomInteger((*numberRange)(SmallestOperand), (*numberRange)(LargestOperand))));
 }
 
 void NextQuestion()
 {
-    std::int32_t k = RandomInteger(1, 4);
+    std::int32_t k = RandomInteger(Addition, Division);
     while ((*operatorEnabled)(k) == 0)
-        k = RandomInteger(1, 4);
+        k = RandomInteger(Addition, Division);
 
     DrawBothOperands();
 
-    if (k == 1) {
+    if (k == Addition) {
         SetCaption("标签符号", "+");
         expectedAnswer = TruncateToInteger(Operand("标签数1") + Operand("标签数2"));
     }
-    if (k == 2) {
+    if (k == Subtraction) {
         SetCaption("标签符号", "-");
         while (!NumberNotLess(Operand("标签数1"), Operand("标签数2")))
             DrawBothOperands();
         expectedAnswer = TruncateToInteger(Operand("标签数1") - Operand("标签数2"));
     }
-    if (k == 3) {
+    if (k == Multiplication) {
         SetCaption("标签符号", Gbk("×"));
         expectedAnswer = TruncateToInteger(Operand("标签数1") * Operand("标签数2"));
     }
-    if (k == 4) {
+    if (k == Division) {
         SetCaption("标签符号", Gbk("÷"));
         while (!DividesEvenly(Operand("标签数1"), Operand("标签数2")))
             DrawBothOperands();

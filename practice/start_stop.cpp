@@ -34,8 +34,8 @@ void StartClicked()
     }
     if (IsChecked("单选框2")) {
         ApplyViewState(Gbk("单选框2.选中"));
-        SetPeriod("时钟小怪物", (*racePeriods)(2));
-        SetPeriod("时钟马里奥", (*racePeriods)(1));
+        SetPeriod("时钟小怪物", (*racePeriods)(MonsterTimer));
+        SetPeriod("时钟马里奥", (*racePeriods)(PlayerTimer));
         NextQuestion();
         ApplyViewState(Gbk("开始计算"));
     }

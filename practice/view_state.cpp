@@ -97,9 +97,9 @@ void ContestModeChosen()
     SetDisabled("按钮确定", true);
     SetDisabled("按钮换题", false);
     SetDisabled("编辑框答案", true);
-    (*racePeriods)(1) = 800;
+    (*racePeriods)(PlayerTimer) = 800;
     const double position = ReadInteger(MainWindow, "滑块条1", Property::Position);
-    (*racePeriods)(2) = TruncateToInteger(700 - position);
+    (*racePeriods)(MonsterTimer) = TruncateToInteger(700 - position);
 }
 
 }  // namespace
@@ -107,10 +107,10 @@ void ContestModeChosen()
 void MainWindowCreated()
 {
     SeedRandom();
-    (*numberRange)(1) = 1;
-    (*numberRange)(2) = 50;
-    for (std::int32_t k = 1; k <= 4; ++k)
-        (*operatorEnabled)(k) = 1;
+    (*numberRange)(SmallestOperand) = 1;
+    (*numberRange)(LargestOperand) = 50;
+    for (Operator op : allOperators)
+        (*operatorEnabled)(op) = 1;
     ApplyViewState(Gbk("初始"));
 }
 

@@ -30,25 +30,37 @@ constexpr std::array controls{
 };
 // clang-format on
 
-// Box k stands for element k of operatorEnabled.
-constexpr std::array<const char *, 4> boxes{"选择框加", "选择框减", "选择框乘", "选择框除"};
+const char *BoxOf(Operator op)
+{
+    switch (op) {
+    case Addition:
+        return "选择框加";
+    case Subtraction:
+        return "选择框减";
+    case Multiplication:
+        return "选择框乘";
+    case Division:
+        break;
+    }
+    return "选择框除";
+}
 
 void FillBoxes()
 {
-    for (std::int32_t k = 1; k <= 4; ++k)
-        if ((*operatorEnabled)(k) != 0)
-            WriteProperty(OperatorWindow, boxes[std::size_t(k - 1)], Property::Checked, true);
+    for (Operator op : allOperators)
+        if ((*operatorEnabled)(op) != 0)
+            WriteProperty(OperatorWindow, BoxOf(op), Property::Checked, true);
 }
 
 void ApplyAndClose()
 {
-    std::array<std::int32_t, 4> chosen{};
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        chosen[i] = ReadBoolean(OperatorWindow, boxes[i], Property::Checked) ? 1 : 0;
+    OperatorChoice chosen;
+    for (Operator op : allOperators)
+        chosen.Set(op, ReadBoolean(OperatorWindow, BoxOf(op), Property::Checked));
     if (!AcceptOperatorChoice(chosen))
         return;
-    for (std::int32_t k = 1; k <= 4; ++k)
-        (*operatorEnabled)(k) = chosen[std::size_t(k - 1)];
+    for (Operator op : allOperators)
+        (*operatorEnabled)(op) = chosen[op] ? 1 : 0;
     UnloadWindow(OperatorWindow, true);
 }
 

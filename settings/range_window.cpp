@@ -31,8 +31,8 @@ constexpr std::array controls{
 
 void FillBoxes()
 {
-    WriteProperty(RangeWindow, "编辑框1", Property::Text, ToText((*numberRange)(1)));
-    WriteProperty(RangeWindow, "编辑框2", Property::Text, ToText((*numberRange)(2)));
+    WriteProperty(RangeWindow, "编辑框1", Property::Text, ToText((*numberRange)(SmallestOperand)));
+    WriteProperty(RangeWindow, "编辑框2", Property::Text, ToText((*numberRange)(LargestOperand)));
 }
 
 std::int32_t TypedInteger(const char *box)
@@ -46,8 +46,8 @@ void ApplyAndClose()
     const std::int32_t largest = TypedInteger("编辑框2");
     if (!AcceptRangeChoice(smallest, largest))
         return;
-    (*numberRange)(1) = smallest;
-    (*numberRange)(2) = largest;
+    (*numberRange)(SmallestOperand) = smallest;
+    (*numberRange)(LargestOperand) = largest;
     UnloadWindow(RangeWindow, true);
 }
 

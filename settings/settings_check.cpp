@@ -6,7 +6,6 @@
 #include "app/globals.h"
 #include "services/gbk.h"
 #include "services/message_box.h"
-#include "services/window_layer.h"
 
 namespace {
 
@@ -30,10 +29,6 @@ static_assert(largestAddend == 1073741823 && largestFactor == 46340);
 // One generator output (0 to 32767) is added to the lower bound per draw.
 constexpr std::int64_t largestGeneratorOutput = 32767;
 
-constexpr std::size_t addition = 0;
-constexpr std::size_t multiplication = 2;
-constexpr std::size_t division = 3;
-
 // What drawing questions would run into. Subtraction and division of
 // operands of 0 or more never leave the operands' own range, and the
 // subtraction loop always meets a pair with a >= b (a = b will do).
@@ -49,13 +44,13 @@ struct Trouble {
 // with a dividend it divides; a = b always does, so one non-zero operand
 // value is all it needs. The generator does give two equal outputs in a row,
 // from states of either parity, so the pairs the loop draws meet one.
-Trouble TroubleWith(const std::array<std::int32_t, 4> &enabled, std::int32_t smallest, std::int32_t largest)
+Trouble TroubleWith(const OperatorChoice &enabled, std::int32_t smallest, std::int32_t largest)
 {
     const std::int64_t reach = LargestReachableOperand(smallest, largest);
     return {
-        .noDivisor = enabled[division] != 0 && reach == 0,
-        .additionOverflows = enabled[addition] != 0 && reach + reach > largestAnswer,
-        .multiplicationOverflows = enabled[multiplication] != 0 && reach * reach > largestAnswer,
+        .noDivisor = enabled[Division] && reach == 0,
+        .additionOverflows = enabled[Addition] && reach + reach > largestAnswer,
+        .multiplicationOverflows = enabled[Multiplication] && reach * reach > largestAnswer,
     };
 }
 
@@ -80,12 +75,15 @@ bool AcceptUnlessRefused(const Text &refusal)
     return false;
 }
 
-std::array<std::int32_t, 4> CurrentOperators()
-{
-    return {(*operatorEnabled)(1), (*operatorEnabled)(2), (*operatorEnabled)(3), (*operatorEnabled)(4)};
-}
-
 }  // namespace
+
+OperatorChoice OperatorChoice::Stored()
+{
+    OperatorChoice stored;
+    for (Operator op : allOperators)
+        stored.Set(op, (*operatorEnabled)(op) != 0);
+    return stored;
+}
 
 std::int32_t LargestReachableOperand(std::int32_t smallest, std::int32_t largest)
 {
@@ -96,9 +94,9 @@ std::int32_t LargestReachableOperand(std::int32_t smallest, std::int32_t largest
     return std::int32_t(lo + std::min(hi - lo, largestGeneratorOutput));
 }
 
-Text OperatorChoiceRefusal(const std::array<std::int32_t, 4> &enabled, std::int32_t smallest, std::int32_t largest)
+Text OperatorChoiceRefusal(const OperatorChoice &enabled, std::int32_t smallest, std::int32_t largest)
 {
-    if (std::ranges::all_of(enabled, [](std::int32_t flag) { return flag == 0; }))
+    if (enabled.None())
         return Gbk("请至少选择一种运算符号。");
     const Trouble trouble = TroubleWith(enabled, smallest, largest);
     if (trouble.noDivisor)
@@ -112,7 +110,7 @@ Text OperatorChoiceRefusal(const std::array<std::int32_t, 4> &enabled, std::int3
     return {};
 }
 
-Text RangeChoiceRefusal(std::int32_t smallest, std::int32_t largest, const std::array<std::int32_t, 4> &enabled)
+Text RangeChoiceRefusal(std::int32_t smallest, std::int32_t largest, const OperatorChoice &enabled)
 {
     const Trouble trouble = TroubleWith(enabled, smallest, largest);
     if (trouble.noDivisor)
@@ -123,12 +121,13 @@ Text RangeChoiceRefusal(std::int32_t smallest, std::int32_t largest, const std::
     return {};
 }
 
-bool AcceptOperatorChoice(const std::array<std::int32_t, 4> &enabled)
+bool AcceptOperatorChoice(const OperatorChoice &enabled)
 {
-    return AcceptUnlessRefused(OperatorChoiceRefusal(enabled, (*numberRange)(1), (*numberRange)(2)));
+    return AcceptUnlessRefused(
+        OperatorChoiceRefusal(enabled, (*numberRange)(SmallestOperand), (*numberRange)(LargestOperand)));
 }
 
 bool AcceptRangeChoice(std::int32_t smallest, std::int32_t largest)
 {
-    return AcceptUnlessRefused(RangeChoiceRefusal(smallest, largest, CurrentOperators()));
+    return AcceptUnlessRefused(RangeChoiceRefusal(smallest, largest, OperatorChoice::Stored()));
 }

@@ -132,9 +132,14 @@ QString StoredSigns()
     return signs;
 }
 
-std::array<std::int32_t, 4> FlagsFor(const QString &signs)
+OperatorChoice FlagsFor(const QString &signs)
 {
-    return {signs.contains(u'+'), signs.contains(u'-'), signs.contains(u'*'), signs.contains(u'/')};
+    OperatorChoice choice;
+    choice.Set(Addition, signs.contains(u'+'));
+    choice.Set(Subtraction, signs.contains(u'-'));
+    choice.Set(Multiplication, signs.contains(u'*'));
+    choice.Set(Division, signs.contains(u'/'));
+    return choice;
 }
 
 QPair<int, int> StoredRange()
@@ -403,8 +408,8 @@ void SettingsTest::refusalKeepsWindowAndSettings()
     QFETCH(int, smallest);
     QFETCH(int, largest);
 
-    const std::array<std::int32_t, 4> flagsBefore = FlagsFor(operatorsBefore);
-    StoreFlags({flagsBefore[0], flagsBefore[1], flagsBefore[2], flagsBefore[3]});
+    const OperatorChoice flagsBefore = FlagsFor(operatorsBefore);
+    StoreFlags({flagsBefore[Addition], flagsBefore[Subtraction], flagsBefore[Multiplication], flagsBefore[Division]});
     (*numberRange)(1) = smallestBefore;
     (*numberRange)(2) = largestBefore;
     const QList<int> storedFlags = StoredFlags();

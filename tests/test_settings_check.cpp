@@ -10,9 +10,14 @@
 namespace {
 
 // "+-*/" in any order and subset: the operators that may be drawn.
-std::array<std::int32_t, 4> Operators(const QString &signs)
+OperatorChoice Operators(const QString &signs)
 {
-    return {signs.contains(u'+'), signs.contains(u'-'), signs.contains(u'*'), signs.contains(u'/')};
+    OperatorChoice choice;
+    choice.Set(Addition, signs.contains(u'+'));
+    choice.Set(Subtraction, signs.contains(u'-'));
+    choice.Set(Multiplication, signs.contains(u'*'));
+    choice.Set(Division, signs.contains(u'/'));
+    return choice;
 }
 
 // The generator state after which the next output is `output`: the output is
