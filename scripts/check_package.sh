@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package as a distribution would take it and checks it:
 #   bash scripts/check_package.sh
-# Release build in build-package/, cpack, then lintian on the .deb,
+# Release build in build-package/ (the "package" preset), cpack, then lintian on the .deb,
 # appstreamcli and desktop-file-validate on the desktop files, reuse lint on
 # the tree, and the installed layout of both cmake --install and the .deb.
 # Every tool's output is shown; the script exits non-zero on any finding.
@@ -17,21 +17,7 @@ build="build-package"
 desktop=dist/org.example.Zorvik.desktop
 metainfo=dist/org.example.Zorvik.metainfo.xml
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-install_missing() {
-    local missing=()
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive \
-        apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}"
-}
+source "$here/scripts/packages.sh"
 
 # The package build gets Debian's hardening flags, as a Debian build would;
 # CMake takes CXXFLAGS and LDFLAGS from the environment when it first
@@ -44,7 +30,7 @@ export_debian_build_flags() {
 }
 
 configure_release() {
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZORVIK_BENCHMARKS=OFF
+    cmake --preset package >/dev/null
 }
 
 # What the install rules put under the prefix (/usr in the package).
@@ -71,7 +57,7 @@ install_missing "${check_packages[@]}"
 echo "== build"
 export_debian_build_flags
 configure_release
-cmake --build "$build"
+cmake --build --preset package
 rm -f "$build"/zorvik_*.deb
 (cd "$build" && cpack)
 debs=("$build"/zorvik_*.deb)

@@ -5,14 +5,13 @@
 # once it is shown, and the CPU it uses over 20 s idle (the three pictures
 # animating). Prints a Markdown table. Takes about four minutes.
 #
-#   scripts/measure_startup.sh        builds into build-measure first
-#   ZORVIK_MEASURE_BUILD=dir ...      uses (and builds) another build folder
+#   scripts/measure_startup.sh        builds the "bench" preset first
 #   ZORVIK_MEASURE_RUNS=n, ZORVIK_IDLE_SECONDS=s   fewer runs or a shorter
 #                                     idle spell, for a quick look
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${ZORVIK_MEASURE_BUILD:-$root/build-measure}"
+build="$root/build-bench"
 runs="${ZORVIK_MEASURE_RUNS:-5}"
 idle_seconds="${ZORVIK_IDLE_SECONDS:-20}"
 
@@ -27,9 +26,7 @@ fi
 command -v openbox >/dev/null ||
     echo "openbox is not installed (apt-get install openbox): measuring without a window manager" >&2
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DZORVIK_BENCHMARKS=ON >/dev/null
-cmake --build "$build" --target zorvik bare_window >/dev/null
+(cd "$root" && cmake --preset bench >/dev/null && cmake --build --preset bench --target zorvik bare_window >/dev/null)
 
 # A display of its own, with a window manager when there is one.
 source "$root/scripts/display.sh"

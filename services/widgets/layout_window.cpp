@@ -87,7 +87,7 @@ void LayoutWindow::buildMenu()
 void LayoutWindow::buildControls()
 {
     // Containers first, so every child finds its parent; then the rest in
-    // catalogue order.
+    // the layout table's order.
     for (const ControlLayout &row : m_layout.controls)
         if (isContainer(row.kind))
             m_controls.push_back({&row, createWidget(row, m_client)});
@@ -102,7 +102,7 @@ void LayoutWindow::buildControls()
         if (Handler tick = control.layout->tick)
             connect(control.timer, &QTimer::timeout, this, [tick] { tick(); });
     }
-    // The catalogue lists controls top-most first: raising them from the
+    // The layout table lists controls top-most first: raising them from the
     // last row to the first leaves the first row on top.
     for (auto row = m_layout.controls.rbegin(); row != m_layout.controls.rend(); ++row)
         if (Control *control = find(row->name); control && control->widget)
