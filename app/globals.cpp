@@ -6,21 +6,32 @@
 
 namespace {
 
-std::unique_ptr<IntegerArray> newIntegerArray(std::int32_t length)
+// An array whose memory cannot be had ends the program with the number of
+// bytes that could not be had: the array itself, or its elements.
+std::unique_ptr<IntegerArray> NewIntegerArray(std::int32_t length)
 {
-    auto *array = new (std::nothrow) IntegerArray(length);
-    if (!array)
-        StopForMemory(sizeof(IntegerArray) + sizeof(std::int32_t) * std::size_t(length));
-    return std::unique_ptr<IntegerArray>(array);
+    std::unique_ptr<IntegerArray> array;
+    try {
+        array = std::make_unique<IntegerArray>();
+    } catch (const std::bad_alloc &) {
+        StopForMemory(sizeof(IntegerArray));
+    }
+    try {
+        array->elements.assign(std::size_t(length), 0);
+    } catch (const std::bad_alloc &) {
+        StopForMemory(sizeof(std::int32_t) * std::size_t(length));
+    }
+    array->length = length;
+    return array;
 }
 
 }  // namespace
 
 void InitGlobals()
 {
-    operatorEnabled = newIntegerArray(Division);
-    numberRange = newIntegerArray(LargestOperand);
-    racePeriods = newIntegerArray(MonsterTimer);
+    operatorEnabled = NewIntegerArray(Division);
+    numberRange = NewIntegerArray(LargestOperand);
+    racePeriods = NewIntegerArray(MonsterTimer);
 }
 
 void FreeGlobals()

@@ -13,12 +13,6 @@ struct IntegerArray {
     std::int32_t length = 0;
     std::vector<std::int32_t> elements;
 
-    explicit IntegerArray(std::int32_t count)
-        : length(count)
-        , elements(std::size_t(count), 0)
-    {
-    }
-
     std::int32_t &operator()(std::int32_t i) { return elements[std::size_t(i - 1)]; }
 };
 

@@ -13,6 +13,11 @@ namespace {
 
 FatalMessageShower g_shower = nullptr;
 
+// The lines for when the message cannot be shown: they need no memory.
+constexpr const char *outOfMemoryLine = "zorvik: out of memory (内存不足)\n";
+constexpr const char *runtimeErrorLine = "zorvik: runtime error (运行时出错)\n";
+bool g_outOfMemory = false;
+
 void WriteToStandardError(std::string_view gbkMessage)
 {
     const QByteArray utf8 = ToQString(gbkMessage).toUtf8();
@@ -28,14 +33,25 @@ void InstallFatalMessageShower(FatalMessageShower shower)
 
 void StopWithRuntimeError(std::string_view gbkMessage)
 {
-    try {
-        if (g_shower)
-            g_shower(gbkMessage);
-        else
-            WriteToStandardError(gbkMessage);
-    } catch (const std::bad_alloc &) {
-        // Nothing left to show it with: a fixed line that needs no memory.
-        std::fputs("zorvik: out of memory\n", stderr);
+    // Showing the message may itself run out of memory, and a text it builds
+    // would stop here again: a stop from inside the showing, or a showing
+    // that fails, ends with a fixed line that needs no memory.
+    static bool showing = false;
+    if (showing) {
+        std::fputs(g_outOfMemory ? outOfMemoryLine : runtimeErrorLine, stderr);
+    } else {
+        showing = true;
+        try {
+            if (g_shower)
+                g_shower(gbkMessage);
+            else
+                WriteToStandardError(gbkMessage);
+        } catch (const std::bad_alloc &) {
+            std::fputs(outOfMemoryLine, stderr);
+        } catch (...) {
+            showing = false;  // a shower may hand the stop back by throwing
+            throw;
+        }
     }
     std::fflush(nullptr);
     std::_Exit(-1);
@@ -51,5 +67,6 @@ void StopForMemory(std::size_t bytes)
     char *end = std::copy(before.begin(), before.end(), message);
     end = std::to_chars(end, end + 24, bytes).ptr;
     end = std::copy(after.begin(), after.end(), end);
+    g_outOfMemory = true;
     StopWithRuntimeError(std::string_view(message, std::size_t(end - message)));
 }

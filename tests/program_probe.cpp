@@ -11,16 +11,49 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "app/globals.h"
 #include "app/program_main.h"
 #include "practice/main_window.h"
 #include "services/fatal.h"
 #include "services/gbk.h"
+#include "services/text.h"
 #include "services/program.h"
 #include "services/widgets/layout_window.h"
 #include "services/window_layer.h"
+
+namespace {
+
+// Memory is taken away on purpose: the next allocation of this size fails,
+// or every allocation once failEveryAllocation is set.
+std::size_t failAllocationOfSize = 0;
+bool failEveryAllocation = false;
+
+}  // namespace
+
+void *operator new(std::size_t size)
+{
+    if (failEveryAllocation || (size != 0 && size == failAllocationOfSize)) {
+        failAllocationOfSize = 0;
+        throw std::bad_alloc();
+    }
+    if (void *memory = std::malloc(size != 0 ? size : 1))
+        return memory;
+    throw std::bad_alloc();
+}
+
+void operator delete(void *memory) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete(void *memory, std::size_t) noexcept
+{
+    std::free(memory);
+}
 
 namespace {
 
@@ -179,6 +212,42 @@ void GeneralOnMissingControl()
     UnloadWindow(ProbeWindow, true);
 }
 
+// Memory that cannot be had, at each place the program asks for it.
+int OutOfMemoryStart(void (*takeMemory)())
+{
+    StartWindowLayer();
+    RegisterEndRoutine(EndRoutine);
+    answerErrorBox();
+    QTimer::singleShot(0, takeMemory);
+    RunMessageLoop();
+    say("LOOP ENDED");
+    return 0;
+}
+
+const Text fortyBytes(40, 'x');
+
+void NoMemoryForText()
+{
+    failAllocationOfSize = 81;
+    ConcatText({fortyBytes, fortyBytes});
+}
+void NoMemoryForArray()
+{
+    failAllocationOfSize = sizeof(IntegerArray);
+    InitGlobals();
+}
+void NoMemoryForArrayElements()
+{
+    failAllocationOfSize = 4 * sizeof(std::int32_t);  // operatorEnabled's, the first array made
+    InitGlobals();
+}
+// The stop itself gets no memory: no box, a fixed line, the same end.
+void NoMemoryAtAll()
+{
+    failEveryAllocation = true;
+    ConcatText({fortyBytes, fortyBytes});
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -199,6 +268,14 @@ int main(int argc, char **argv)
         code = RunProgram([] { return MisaddressedStart(WriteMissingControl); });
     else if (!std::strcmp(mode, "focus-missing"))
         code = RunProgram([] { return MisaddressedStart(FocusMissingControl); });
+    else if (!std::strcmp(mode, "memory-text"))
+        code = RunProgram([] { return OutOfMemoryStart(NoMemoryForText); });
+    else if (!std::strcmp(mode, "memory-array"))
+        code = RunProgram([] { return OutOfMemoryStart(NoMemoryForArray); });
+    else if (!std::strcmp(mode, "memory-array-elements"))
+        code = RunProgram([] { return OutOfMemoryStart(NoMemoryForArrayElements); });
+    else if (!std::strcmp(mode, "memory-none"))
+        code = RunProgram([] { return OutOfMemoryStart(NoMemoryAtAll); });
     else if (!std::strcmp(mode, "general-missing"))
         code = RunProgram([] { return MisaddressedStart(GeneralOnMissingControl); });
     else if (!std::strcmp(mode, "program-main")) {

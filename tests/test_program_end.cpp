@@ -52,6 +52,7 @@ private slots:
     void fatalStopShowsErrorBoxAndSkipsEndRoutine_data();
     void fatalStopShowsErrorBoxAndSkipsEndRoutine();
     void generalPropertiesOfMissingControlsAreLetGo();
+    void stopWithoutAnyMemoryEndsWithFixedLine();
 };
 
 // Closing the last window by Esc ends the loop; the end routine runs once
@@ -91,6 +92,14 @@ void ProgramEndTest::fatalStopShowsErrorBoxAndSkipsEndRoutine_data()
                                                << "指定窗口尚未载入";
     QTest::newRow("focus on a missing control") << "focus-missing"
                                                 << "指定窗口或窗口组件不存在或尚未载入";
+    // The byte count is of the one allocation that failed: a text of 80
+    // bytes and its terminating zero, the array itself, or its 4 elements.
+    QTest::newRow("no memory for a text") << "memory-text"
+                                          << "分配 81 字节内存失败!";
+    QTest::newRow("no memory for an array") << "memory-array"
+                                            << "分配 32 字节内存失败!";
+    QTest::newRow("no memory for an array's elements") << "memory-array-elements"
+                                                       << "分配 16 字节内存失败!";
 }
 
 // The fatal stop tells the child what went wrong in the "错误" box, then
@@ -123,6 +132,18 @@ void ProgramEndTest::generalPropertiesOfMissingControlsAreLetGo()
     QCOMPARE(valueOf(run.lines, "GENERAL"), QStringLiteral("0"));
     QVERIFY(valueOf(run.lines, "TITLE").isEmpty());
     QCOMPARE(run.lines.count(QStringLiteral("END")), 1);
+}
+
+// When not even the error box can be had, the stop still ends the program
+// the same way, with a line that needs no memory instead of the box.
+void ProgramEndTest::stopWithoutAnyMemoryEndsWithFixedLine()
+{
+    const ProbeRun run = runProbe(QStringLiteral("memory-none"));
+    QVERIFY2(run.exitCode == 255, qPrintable(QString::number(run.exitCode) + u' ' + run.errors));
+    QCOMPARE(run.errors, QStringLiteral("zorvik: out of memory (内存不足)\n"));
+    QVERIFY(valueOf(run.lines, "TITLE").isEmpty());
+    QVERIFY(!run.lines.contains(QStringLiteral("END")));
+    QVERIFY(!run.lines.contains(QStringLiteral("LOOP ENDED")));
 }
 
 QTEST_GUILESS_MAIN(ProgramEndTest)
