@@ -55,6 +55,22 @@ void operator delete(void *memory, std::size_t) noexcept
     std::free(memory);
 }
 
+// The library's nothrow forms come here too, so every block from the forms
+// above is given back by the forms above, whatever the sanitizers replace.
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept
+{
+    try {
+        return ::operator new(size);
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+
+void operator delete(void *memory, const std::nothrow_t &) noexcept
+{
+    std::free(memory);
+}
+
 namespace {
 
 using enum Kind;
