@@ -7,7 +7,8 @@ it does not have to map the whole 5 MB system font for a few dozen glyphs;
 text a child types that the subset lacks still falls back to the system font.
 Run it (python3 assets/subset_font.py) whenever a text of the program changes;
 a test checks that every character of the windows and messages is covered.
-WenQuanYi Micro Hei is licensed under the Apache License 2.0 (or GPLv3)."""
+WenQuanYi Micro Hei, and so the cut, is licensed under the Apache License 2.0
+or the GPL version 3 or later with the font exception (see .reuse/dep5)."""
 
 import re
 import sys
