@@ -11,65 +11,18 @@
 
 #include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 
 #include "app/globals.h"
 #include "app/program_main.h"
 #include "practice/main_window.h"
 #include "services/fatal.h"
 #include "services/gbk.h"
-#include "services/text.h"
 #include "services/program.h"
+#include "services/text.h"
 #include "services/widgets/layout_window.h"
 #include "services/window_layer.h"
-
-namespace {
-
-// Memory is taken away on purpose: the next allocation of this size fails,
-// or every allocation once failEveryAllocation is set.
-std::size_t failAllocationOfSize = 0;
-bool failEveryAllocation = false;
-
-}  // namespace
-
-void *operator new(std::size_t size)
-{
-    if (failEveryAllocation || (size != 0 && size == failAllocationOfSize)) {
-        failAllocationOfSize = 0;
-        throw std::bad_alloc();
-    }
-    if (void *memory = std::malloc(size != 0 ? size : 1))
-        return memory;
-    throw std::bad_alloc();
-}
-
-void operator delete(void *memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void *memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
-
-// The library's nothrow forms come here too, so every block from the forms
-// above is given back by the forms above, whatever the sanitizers replace.
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept
-{
-    try {
-        return ::operator new(size);
-    } catch (const std::bad_alloc &) {
-        return nullptr;
-    }
-}
-
-void operator delete(void *memory, const std::nothrow_t &) noexcept
-{
-    std::free(memory);
-}
+#include "tests/support/failing_allocator.h"
 
 namespace {
 
@@ -244,23 +197,23 @@ const Text fortyBytes(40, 'x');
 
 void NoMemoryForText()
 {
-    failAllocationOfSize = 81;
+    FailNextAllocationOf(81);
     ConcatText({fortyBytes, fortyBytes});
 }
 void NoMemoryForArray()
 {
-    failAllocationOfSize = sizeof(IntegerArray);
+    FailNextAllocationOf(sizeof(IntegerArray));
     InitGlobals();
 }
 void NoMemoryForArrayElements()
 {
-    failAllocationOfSize = 4 * sizeof(std::int32_t);  // operatorEnabled's, the first array made
+    FailNextAllocationOf(4 * sizeof(std::int32_t));  // operatorEnabled's, the first array made
     InitGlobals();
 }
 // The stop itself gets no memory: no box, a fixed line, the same end.
 void NoMemoryAtAll()
 {
-    failEveryAllocation = true;
+    FailEveryAllocation();
     ConcatText({fortyBytes, fortyBytes});
 }
 

@@ -1,6 +1,7 @@
 #include "services/fatal.h"
 #include "services/gbk.h"
 #include "services/text.h"
+#include "tests/support/failing_allocator.h"
 
 #include <QTest>
 
@@ -26,10 +27,6 @@ void ThrowMessage(std::string_view gbkMessage)
 {
     throw Stopped{Text(gbkMessage)};
 }
-
-// One allocation of this size fails, once; 0 means none does. This is how
-// the tests take memory away from a text that is being built.
-std::size_t failAllocationOfSize = 0;
 
 QByteArray Bytes(const Text &text)
 {
@@ -104,27 +101,6 @@ std::string FullWidth(const std::string &ascii)
 }
 
 }  // namespace
-
-void *operator new(std::size_t size)
-{
-    if (size != 0 && size == failAllocationOfSize) {
-        failAllocationOfSize = 0;
-        throw std::bad_alloc();
-    }
-    if (void *memory = std::malloc(size != 0 ? size : 1))
-        return memory;
-    throw std::bad_alloc();
-}
-
-void operator delete(void *memory) noexcept
-{
-    std::free(memory);
-}
-
-void operator delete(void *memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
 
 class TestText : public QObject
 {
@@ -286,8 +262,10 @@ void TestText::toNumberAgreesWithStrtod()
         if (whole == 0 && fraction == 0)
             fraction = 1;
         typed += digits(whole);
-        if (point)
-            typed += "." + digits(fraction);
+        if (point) {
+            typed += '.';
+            typed += digits(fraction);
+        }
 
         std::string asRead = typed;  // what strtod is given, marker as 'e'
         switch (below(4)) {
@@ -525,7 +503,7 @@ void TestText::missingMemoryStopsWithTheByteCount()
     const std::string twenty(20, 'x');
     const std::string forty(40, 'y');
     try {
-        failAllocationOfSize = std::size_t(bytes);
+        FailNextAllocationOf(std::size_t(bytes));
         switch (operation) {
         case 0:
             ConcatText({twenty, twenty});
@@ -540,7 +518,7 @@ void TestText::missingMemoryStopsWithTheByteCount()
             ToText(-1.234567890123e-300);
             break;
         }
-        failAllocationOfSize = 0;
+        StopFailingAllocations();
         QFAIL("the text was built without its memory");
     } catch (const Stopped &stop) {
         QCOMPARE(ToQString(stop.message), QString::fromUtf8("分配 %1 字节内存失败!").arg(bytes));
