@@ -133,6 +133,8 @@ private slots:
     void integerBoxTidiesOnFocusLossBeforeTheClick();
     void integerBoxTidiesWhenTabbingOn();
     void normalBoxTakesAnyCharacterAsTyped();
+    void integerBoxRefusesDroppedText_data();
+    void integerBoxRefusesDroppedText();
 };
 
 void KeyboardTest::init()
@@ -482,6 +484,37 @@ void KeyboardTest::normalBoxTakesAnyCharacterAsTyped()
     QTest::mouseClick(keyWindowControl("按钮"), Qt::LeftButton);
 
     QCOMPARE(edit->text(), QStringLiteral("a .１２-007五"));
+}
+
+void KeyboardTest::integerBoxRefusesDroppedText_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("dropped");
+    QTest::newRow("letters on the count") << "编辑框题数"
+                                          << "abc";
+    QTest::newRow("decimal on the answer") << "编辑框答案"
+                                           << "2.5";
+    QTest::newRow("plain digits on the answer") << "编辑框答案"
+                                                << "12";
+}
+
+// A drop gives the box no focus, so nothing would tidy what it brought:
+// "abc" as the count would start a run that never ends, and "2.5" would be
+// graded as 2.5. The boxes take no drops at all, digits included.
+void KeyboardTest::integerBoxRefusesDroppedText()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, dropped);
+    enableNumberBoxes();
+    QLineEdit *edit = box(control.toStdString());
+    edit->setText(QStringLiteral("7"));
+    QSignalSpy changed(edit, &QLineEdit::textChanged);
+
+    QVERIFY(!edit->acceptDrops());
+    QVERIFY(!DropText(edit, dropped));
+
+    QCOMPARE(edit->text(), QStringLiteral("7"));
+    QVERIFY(changed.isEmpty());
 }
 
 QTEST_MAIN(KeyboardTest)
