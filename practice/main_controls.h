@@ -32,6 +32,11 @@ inline void SetText(const char *control, const Text &text)
     WriteProperty(MainWindow, control, Property::Text, text);
 }
 
+inline void SetDescription(const char *control, const Text &description)
+{
+    WriteProperty(MainWindow, control, Property::Description, description);
+}
+
 inline void SetPeriod(const char *control, std::int32_t milliseconds)
 {
     WriteProperty(MainWindow, control, Property::Period, milliseconds);

@@ -24,6 +24,14 @@ bool DividesEvenly(double a, double b)
     return b != 0 && NumbersEqual(Remainder(a, b), 0);
 }
 
+// The question as the labels show it, for example "48 - 37 =": what a
+// screen reader says about the answer box after its name.
+Text QuestionAsShown()
+{
+    return ConcatText(
+        {CaptionOf("标签数1"), " ", CaptionOf("标签符号"), " ", CaptionOf("标签数2"), " ", CaptionOf("标签等号")});
+}
+
 }  // namespace
 
 void DrawOperand(const char *label)
@@ -59,4 +67,6 @@ void NextQuestion()
             DrawBothOperands();
         expectedAnswer = TruncateToInteger(Operand("标签数1") / Operand("标签数2"));
     }
+
+    SetDescription("编辑框答案", QuestionAsShown());
 }

@@ -60,6 +60,7 @@ void Stopped()
     SetCaption("标签数1", "N");
     SetCaption("标签数2", "N");
     SetCaption("标签符号", "?");
+    SetDescription("编辑框答案", "");
     SetCaption("标签显示计算数", Gbk("正确：0     错误：0"));
     SetText("编辑框答案", "");
     SetDisabled("分组框1", false);

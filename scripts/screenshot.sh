@@ -5,6 +5,10 @@
 #   scripts/screenshot.sh        the window at its normal size
 #   scripts/screenshot.sh 2x     also docs/screenshot-main-2x.png, drawn at
 #                                twice the size (QT_SCALE_FACTOR=2)
+#   scripts/screenshot.sh small  only docs/screenshot-small-screen.png: the whole
+#                                of a 1280x800 screen with the window drawn at
+#                                twice the size, taller than the screen; its
+#                                title bar must stay on the screen
 #   ZORVIK_BINARY=path ...       another build of the program (default build/zorvik)
 set -euo pipefail
 
@@ -23,7 +27,9 @@ fi
 [[ -x "$program" ]] || { echo "no program at $program: build it first (see README)" >&2; exit 1; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
-start_display 1600x1200
+screen_size=1600x1200
+[[ "${1:-}" == small ]] && screen_size=1280x800
+start_display "$screen_size"
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
 
 # openbox frames the program's window in windows of its own; the outermost,
@@ -39,7 +45,7 @@ frame_of() {  # client window id -> frame window id
 }
 
 shoot() {  # target file, extra environment
-    local target="$1" pid client frame
+    local target="$1" pid client frame place
     shift
     env "$@" "$program" >/dev/null 2>&1 &
     pid=$!
@@ -53,13 +59,24 @@ shoot() {  # target file, extra environment
     sleep 1.5
     client="$(xwininfo -name "Zorvik1.0" | awk '/Window id:/ { print $4 }')"
     frame="$(frame_of "$client")"
-    /usr/bin/import -window "$frame" "$target"
+    if [[ -n "${whole_screen:-}" ]]; then
+        /usr/bin/import -window root "$target"
+    else
+        /usr/bin/import -window "$frame" "$target"
+    fi
+    place="$(xwininfo -id "$frame" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+        /Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h " frame at " x "," y }')"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    echo "$target: $(/usr/bin/identify -format '%wx%h' "$target")"
+    echo "$target: $(/usr/bin/identify -format '%wx%h' "$target"), $place"
 }
 
 mkdir -p "$out"
+if [[ "${1:-}" == small ]]; then
+    whole_screen=1
+    shoot "$out/screenshot-small-screen.png" QT_SCALE_FACTOR=2
+    exit 0
+fi
 shoot "$out/screenshot-main.png"
 if [[ "${1:-}" == 2x ]]; then
     shoot "$out/screenshot-main-2x.png" QT_SCALE_FACTOR=2

@@ -232,6 +232,8 @@ void WriteProperty(const WindowLayout &layout, std::string_view name, Property p
             label->setText(text);
         else if (auto *button = qobject_cast<QAbstractButton *>(control->widget))
             button->setText(text);
+    } else if (property == Property::Description) {
+        control->widget->setAccessibleDescription(text);
     }
 }
 

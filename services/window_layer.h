@@ -14,7 +14,8 @@
 
 enum class Kind { Label, Button, EditBox, RadioBox, CheckBox, GroupBox, SliderBar, Timer, PicBox, ShapeBox };
 
-enum class Property { Left, Width, Visible, Disabled, Caption, Text, Checked, Position, Period };
+// Description: what a screen reader says about a control after its name.
+enum class Property { Left, Width, Visible, Disabled, Caption, Text, Checked, Position, Period, Description };
 
 enum class FontSize { Default, Large, SmallBold };
 

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +42,23 @@ void StartFreeRun(const char *questions)
     Click("按钮开始");
 }
 
+// What a screen reader is told about the answer box after its name.
+QString AnswerBoxDescription()
+{
+    return QAccessible::queryAccessibleInterface(Main("编辑框答案"))->text(QAccessible::Description);
+}
+
+QString QuestionShown()
+{
+    return QStringList{CaptionShown("标签数1"), CaptionShown("标签符号"), CaptionShown("标签数2"), "="}.join(' ');
+}
+
+void OperandsFrom(std::int32_t only)
+{
+    (*numberRange)(1) = only;
+    (*numberRange)(2) = only;
+}
+
 }  // namespace
 
 class FreeModeTest : public QObject
@@ -65,6 +83,9 @@ private slots:
     void clockRollsOver();
     void hostileInputIsGradedLikeAnyNumber_data();
     void hostileInputIsGradedLikeAnyNumber();
+    void answerBoxDescriptionReadsTheQuestion_data();
+    void answerBoxDescriptionReadsTheQuestion();
+    void answerBoxDescriptionFollowsTheQuestion();
 };
 
 // At start no mode is chosen, only Start is usable and the defaults are set.
@@ -310,6 +331,68 @@ void FreeModeTest::hostileInputIsGradedLikeAnyNumber()
     Box("编辑框答案")->insert(pasted);
     Click("按钮确定");  // tidied on the way: a whole number or empty
     QCOMPARE(correctCount + wrongCount, 2);
+}
+
+void FreeModeTest::answerBoxDescriptionReadsTheQuestion_data()
+{
+    QTest::addColumn<int>("operatorIndex");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("sum") << 1 << "12 + 12 =";
+    QTest::newRow("difference") << 2 << "12 - 12 =";
+    QTest::newRow("product") << 3 << "12 × 12 =";
+    QTest::newRow("quotient") << 4 << "12 ÷ 12 =";
+}
+
+// A child using a screen reader hears the answer box's name and then the
+// question it answers, read as the labels show it.
+void FreeModeTest::answerBoxDescriptionReadsTheQuestion()
+{
+    QFETCH(int, operatorIndex);
+    QFETCH(QString, description);
+    for (int k = 1; k <= 4; ++k)
+        (*operatorEnabled)(k) = k == operatorIndex ? 1 : 0;
+    OperandsFrom(12);
+
+    StartFreeRun("5");
+
+    QCOMPARE(AnswerBoxDescription(), description);
+    QCOMPARE(Main("编辑框答案")->accessibleName(), QString("答案"));
+}
+
+// The description follows every question drawn (the range changes in
+// between, so each question differs from the one before) and is empty while
+// no question is on show: the placeholders "N ? N" say nothing worth hearing.
+void FreeModeTest::answerBoxDescriptionFollowsTheQuestion()
+{
+    QCOMPARE(AnswerBoxDescription(), QString());
+    OperandsFrom(12);
+    StartFreeRun("3");
+    QCOMPARE(AnswerBoxDescription(), QuestionShown());
+    QVERIFY(AnswerBoxDescription().startsWith("12 "));
+
+    OperandsFrom(30);
+    TypeAnswer(QString::number(AnswerShown()));
+    QTest::keyClick(Box("编辑框答案"), Qt::Key_Return);
+    QCOMPARE(AnswerBoxDescription(), QuestionShown());
+    QVERIFY(AnswerBoxDescription().startsWith("30 "));
+
+    OperandsFrom(40);
+    Click("按钮换题");
+    QCOMPARE(AnswerBoxDescription(), QuestionShown());
+    QVERIFY(AnswerBoxDescription().startsWith("40 "));
+
+    Click("按钮停止");
+    QCOMPARE(AnswerBoxDescription(), QString());
+
+    // The last answer of a run ends it the same way.
+    StartFreeRun("1");
+    QVERIFY(!AnswerBoxDescription().isEmpty());
+    MessageBoxLog boxes;
+    TypeAnswer(QString::number(AnswerShown()));
+    QTest::keyClick(Box("编辑框答案"), Qt::Key_Return);
+    QCOMPARE(boxes.boxes.size(), 1);
+    QCOMPARE(AnswerBoxDescription(), QString());
+    QCOMPARE(Main("编辑框答案")->accessibleName(), QString("答案"));
 }
 
 QTEST_MAIN(FreeModeTest)

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "app/globals.h"
@@ -16,6 +17,8 @@
 #include "services/program.h"
 #include "services/widgets/layout_window.h"
 #include "services/window_layer.h"
+#include "settings/operator_window.h"
+#include "settings/range_window.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/modal_helpers.h"
 
@@ -100,6 +103,38 @@ void paste(QWidget *target, const QString &text)
     QTest::sendKeyEvent(QTest::Click, target, Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
 }
 
+// Runs `act` while a window is up as the program shows it: MainWindow as
+// loaded, a settings window inside its own modal loop, once it is the active
+// window. (QTest::qWaitForWindowActive would not do: a window kept above
+// its owner counts as active while the owner is.)
+void WhileShown(const WindowLayout &window, const std::function<void()> &act)
+{
+    if (&window == &MainWindow) {
+        act();
+        return;
+    }
+    OnNextModal([&](QWidget *modal) {
+        modal->activateWindow();
+        if (QTest::qWaitFor([modal] { return QApplication::activeWindow() == modal; }))
+            act();
+        modal->close();
+    });
+    LoadWindow(window, MainWindow, true);
+}
+
+const WindowLayout &LayoutNamed(const QString &name)
+{
+    for (const WindowLayout *layout : {&MainWindow, &OperatorWindow, &RangeWindow})
+        if (name == QLatin1String(layout->name))
+            return *layout;
+    return MainWindow;
+}
+
+QString FocusName()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
 // Both number boxes usable at once, whatever the view state.
 void enableNumberBoxes()
 {
@@ -134,6 +169,11 @@ private slots:
     void integerBoxTidiesOnFocusLossBeforeTheClick();
     void integerBoxTidiesWhenTabbingOn();
     void normalBoxTakesAnyCharacterAsTyped();
+    void integerBoxRefusesDroppedText_data();
+    void integerBoxRefusesDroppedText();
+    void tabVisitsEveryControlInReadingOrder_data();
+    void tabVisitsEveryControlInReadingOrder();
+    void radioReachedByTabIsChosenBySpace();
 };
 
 void KeyboardTest::init()
@@ -483,6 +523,114 @@ void KeyboardTest::normalBoxTakesAnyCharacterAsTyped()
     QTest::mouseClick(keyWindowControl("按钮"), Qt::LeftButton);
 
     QCOMPARE(edit->text(), QStringLiteral("a .１２-007五"));
+}
+
+void KeyboardTest::integerBoxRefusesDroppedText_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("dropped");
+    QTest::newRow("letters on the count") << "编辑框题数"
+                                          << "abc";
+    QTest::newRow("decimal on the answer") << "编辑框答案"
+                                           << "2.5";
+    QTest::newRow("plain digits on the answer") << "编辑框答案"
+                                                << "12";
+}
+
+// A drop gives the box no focus, so nothing would tidy what it brought:
+// "abc" as the count would start a run that never ends, and "2.5" would be
+// graded as 2.5. The boxes take no drops at all, digits included.
+void KeyboardTest::integerBoxRefusesDroppedText()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, dropped);
+    enableNumberBoxes();
+    QLineEdit *edit = box(control.toStdString());
+    edit->setText(QStringLiteral("7"));
+    QSignalSpy changed(edit, &QLineEdit::textChanged);
+
+    QVERIFY(!edit->acceptDrops());
+    QVERIFY(!DropText(edit, dropped));
+
+    QCOMPARE(edit->text(), QStringLiteral("7"));
+    QVERIFY(changed.isEmpty());
+}
+
+void KeyboardTest::tabVisitsEveryControlInReadingOrder_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("chosen");  // a mode chosen first, by a click
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("main window as loaded") << "MainWindow"
+                                           << "" << QStringList{"按钮开始", "单选框1", "单选框2", "按钮1"};
+    QTest::newRow("main window, free mode chosen")
+        << "MainWindow"
+        << "单选框1" << QStringList{"按钮开始", "单选框1", "单选框2", "编辑框题数", "按钮1"};
+    QTest::newRow("main window, contest mode chosen")
+        << "MainWindow"
+        << "单选框2" << QStringList{"按钮开始", "单选框1", "单选框2", "按钮1", "按钮换题", "滑块条1"};
+    QTest::newRow("operator window") << "OperatorWindow"
+                                     << "" << QStringList{"选择框加", "选择框减", "选择框乘", "选择框除", "按钮确定"};
+    QTest::newRow("range window") << "RangeWindow"
+                                  << "" << QStringList{"编辑框1", "编辑框2", "按钮确定"};
+}
+
+// Tab walks every shown, usable control as they read, top to bottom and left
+// to right, each radio button included (the toolkit alone stops at one of a
+// group), and wraps around; Shift+Tab walks back. A box entered by Tab has
+// its text selected, ready to be typed over.
+void KeyboardTest::tabVisitsEveryControlInReadingOrder()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, order);
+    if (!chosen.isEmpty())
+        QTest::mouseClick(Main(chosen.toStdString()), Qt::LeftButton);
+    const WindowLayout &layout = LayoutNamed(window);
+    QStringList forward;
+    QStringList backward;
+    QStringList notSelected;
+    WhileShown(layout, [&] {
+        ControlWidget(layout, order.first().toStdString())->setFocus(Qt::OtherFocusReason);
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forward << FocusName();
+            if (auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+                if (edit->selectedText() != edit->text())
+                    notSelected << edit->objectName();
+        }
+        // Shift+Tab as the keyboard sends it.
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            backward << FocusName();
+        }
+    });
+
+    QCOMPARE(forward, order.mid(1) << order.first());
+    QStringList reversed(order.rbegin(), order.rend());
+    QCOMPARE(backward, reversed);
+    QCOMPARE(notSelected, QStringList());
+}
+
+// The mode not chosen is reached by Tab and chosen by Space like by a click;
+// the arrows' rule (focus only) is left as it is.
+void KeyboardTest::radioReachedByTabIsChosenBySpace()
+{
+    QTest::mouseClick(Main("单选框1"), Qt::LeftButton);
+    auto *contest = qobject_cast<QRadioButton *>(Main("单选框2"));
+    QSignalSpy clicked(contest, &QRadioButton::clicked);
+    Main("按钮开始")->setFocus();
+    QTest::keyClick(Main("按钮开始"), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(contest));
+    QVERIFY(!contest->isChecked());
+
+    QTest::keyClick(contest, Qt::Key_Space);
+
+    QVERIFY(contest->isChecked());
+    QVERIFY(!qobject_cast<QRadioButton *>(Main("单选框1"))->isChecked());
+    QCOMPARE(clicked.size(), 1);
+    QVERIFY(Main("滑块条1")->isVisible());  // the contest view, from its click handler
 }
 
 QTEST_MAIN(KeyboardTest)

@@ -170,6 +170,7 @@ private slots:
     void acceptedEdgeSettingsDrawEveryQuestion();
     void settingsDuringARunApplyFromTheNextQuestion();
     void aboutNoteToTheByte();
+    void rangeBoxesTakeDroppedText();
 };
 
 // Each window shows the settings as the program starts: all four operators,
@@ -593,6 +594,24 @@ void SettingsTest::aboutNoteToTheByte()
     QCOMPARE(log.boxes[0].title, QStringLiteral("说明"));
     QCOMPARE(log.boxes[0].text, ToQString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QVERIFY(plainBox);
+}
+
+// The range boxes are normal boxes: dropped text goes in as it is, like
+// pasted text, and OK reads it as it reads anything typed.
+void SettingsTest::rangeBoxesTakeDroppedText()
+{
+    bool taken[2] = {};
+    QString smallest;
+    QString largest;
+    QVERIFY(UseWindow(rangeItem, [&](QWidget *) {
+        taken[0] = DropText(RangeBox("编辑框1"), QStringLiteral("abc"));
+        taken[1] = DropText(RangeBox("编辑框2"), QStringLiteral(".5"));
+        smallest = RangeBox("编辑框1")->text();
+        largest = RangeBox("编辑框2")->text();
+    }));
+    QVERIFY(taken[0] && taken[1]);
+    QCOMPARE(smallest, QStringLiteral("1abc"));
+    QCOMPARE(largest, QStringLiteral("50.5"));
 }
 
 QTEST_MAIN(SettingsTest)

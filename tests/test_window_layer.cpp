@@ -223,6 +223,8 @@ private slots:
     void modalWindowBlocksOwnerUntilClosed();
     void unloadClosesBeforeReturning();
     void messageBoxIsPlainAndOwnedByNoWindow();
+    void placeKeepsTheFrameCornerOnTheScreen_data();
+    void placeKeepsTheFrameCornerOnTheScreen();
 };
 
 void WindowLayerTest::init()
@@ -587,6 +589,37 @@ void WindowLayerTest::messageBoxIsPlainAndOwnedByNoWindow()
     QCOMPARE(modality, Qt::ApplicationModal);
     QCOMPARE(calls.buttonClicked, 0);
     QVERIFY2(ticksInside >= 3, qPrintable(QString::number(ticksInside)));
+}
+
+void WindowLayerTest::placeKeepsTheFrameCornerOnTheScreen_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QSize>("outer");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::newRow("fits: centred") << QRect(0, 0, 1280, 1024) << QSize(451, 451) << QPoint(414, 286);
+    QTest::newRow("fits below a top panel") << QRect(0, 32, 1280, 992) << QSize(451, 451) << QPoint(414, 302);
+    QTest::newRow("just as large") << QRect(0, 0, 400, 300) << QSize(400, 300) << QPoint(0, 0);
+    QTest::newRow("taller than the screen") << QRect(0, 0, 640, 400) << QSize(451, 451) << QPoint(94, 0);
+    QTest::newRow("taller, below a top panel") << QRect(0, 32, 640, 368) << QSize(451, 451) << QPoint(94, 32);
+    QTest::newRow("wider than the screen") << QRect(0, 0, 400, 600) << QSize(451, 451) << QPoint(0, 74);
+    QTest::newRow("larger both ways") << QRect(0, 0, 400, 300) << QSize(451, 451) << QPoint(0, 0);
+    QTest::newRow("second screen to the right") << QRect(1280, 0, 400, 300) << QSize(451, 451) << QPoint(1280, 0);
+    QTest::newRow("screen left of the first, fits")
+        << QRect(-400, -300, 400, 300) << QSize(100, 100) << QPoint(-250, -200);
+    QTest::newRow("screen left of the first, too large")
+        << QRect(-400, -300, 400, 300) << QSize(451, 451) << QPoint(-400, -300);
+}
+
+// A window is centred on the screen's available area, and a window larger
+// than the area hangs off its right and bottom, never its left or top: the
+// title bar, by which it is moved, and the menu bar stay on the screen.
+void WindowLayerTest::placeKeepsTheFrameCornerOnTheScreen()
+{
+    QFETCH(QRect, available);
+    QFETCH(QSize, outer);
+    QFETCH(QPoint, topLeft);
+
+    QCOMPARE(CentredTopLeft(available, outer), topLeft);
 }
 
 QTEST_MAIN(WindowLayerTest)

@@ -1,5 +1,6 @@
 #include "services/widgets/edit_box.h"
 
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -18,6 +19,8 @@ EditBox::EditBox(bool integerInput, QWidget *parent)
     // keys, not as composed text; commits that still come are filtered below.
     if (m_integerInput)
         setAttribute(Qt::WA_InputMethodEnabled, false);
+    // A drag from another program is not offered to an integer box at all.
+    setAcceptDrops(!m_integerInput);
 }
 
 bool EditBox::acceptsTyped(QChar c)
@@ -87,4 +90,33 @@ void EditBox::focusOutEvent(QFocusEvent *event)
         }
     }
     QLineEdit::focusOutEvent(event);
+}
+
+// Drag events sent to an integer box all the same are refused, so the text a
+// child drags there never reaches it.
+void EditBox::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (m_integerInput) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dragEnterEvent(event);
+}
+
+void EditBox::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (m_integerInput) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dragMoveEvent(event);
+}
+
+void EditBox::dropEvent(QDropEvent *event)
+{
+    if (m_integerInput) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dropEvent(event);
 }

@@ -5,6 +5,8 @@
 // A single-line edit box. In integer input mode only digits and "-" can be
 // typed (input-method commits included); pasted text is not filtered, and the
 // text is tidied into a plain whole number when the box loses the focus.
+// Dropped text would arrive without the box ever having the focus, so no
+// tidying would follow: an integer box takes no drops.
 class EditBox : public QLineEdit
 {
     Q_OBJECT
@@ -20,6 +22,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     static bool acceptsTyped(QChar c);

@@ -100,7 +100,7 @@ public:
         switch (key->key()) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            return false;  // the toolkit moves the focus
+            return moveAlongTabOrder(key);
         case Qt::Key_Escape:
             m_window.close();
             return true;
@@ -120,6 +120,42 @@ public:
     }
 
 private:
+    // Tab and Shift+Tab move the focus to the next or previous control in
+    // the window's Tab order, wrapping around. The toolkit's own walk stops
+    // at only one radio button of a group, so the others could be reached
+    // with the arrows alone. Ctrl+Tab and Alt+Tab are left to the control,
+    // as the toolkit leaves them.
+    bool moveAlongTabOrder(const QKeyEvent *key)
+    {
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+        QWidget *from = m_window.focusWidget() ? m_window.focusWidget() : &m_window;
+        auto step = [forward](QWidget *w) { return forward ? w->nextInFocusChain() : w->previousInFocusChain(); };
+        QWidget *next = step(from);
+        while (next != from && !isTabStop(next))
+            next = step(next);
+        // The same reasons as the toolkit's: an integer box left this way is
+        // tidied, and a box entered this way has all its text selected.
+        if (next != from)
+            next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+
+    // Every shown and usable control of this window that takes the focus is
+    // a Tab stop. Radio buttons count although the toolkit takes the Tab
+    // focus from all but the last focused or checked one of their group.
+    bool isTabStop(const QWidget *widget) const
+    {
+        if (widget->isWindow() || widget->window() != &m_window || !widget->isVisibleTo(&m_window)
+            || !widget->isEnabled())
+            return false;
+        if (widget->focusPolicy() & Qt::TabFocus)
+            return true;
+        const auto *radio = qobject_cast<const QRadioButton *>(widget);
+        return radio && radio->autoExclusive() && (radio->focusPolicy() & Qt::ClickFocus);
+    }
+
     // Arrows move the focus to the next radio button of the group, checking
     // nothing, as the program's users expect from a radio group.
     static void moveAmongRadios(QRadioButton *from, int step)

@@ -240,7 +240,13 @@ void LayoutWindow::centreOnScreen()
     const QRect available = where->availableGeometry();
     const QSize outer(m_layout.width, m_layout.height);
     // move() places the frame's top-left corner.
-    move(available.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    move(CentredTopLeft(available, outer));
+}
+
+QPoint CentredTopLeft(const QRect &available, const QSize &outer)
+{
+    const QPoint centred = available.center() - QPoint(outer.width() / 2, outer.height() / 2);
+    return {std::max(centred.x(), available.left()), std::max(centred.y(), available.top())};
 }
 
 void LayoutWindow::resizeEvent(QResizeEvent *event)

@@ -58,6 +58,11 @@ private:
     bool m_placed = false;
 };
 
+// The top-left corner of a window's frame of the given outer size on a
+// screen's available area: centred, but never left of or above the area, so
+// a window larger than the screen keeps its title bar and menu bar on it.
+QPoint CentredTopLeft(const QRect &available, const QSize &outer);
+
 // Builds a window and its controls from the layout, registers it as loaded
 // and raises its created event; the window is not shown yet.
 LayoutWindow *BuildWindow(const WindowLayout &layout);

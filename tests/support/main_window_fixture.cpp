@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 
 #include "app/globals.h"
@@ -75,4 +77,19 @@ void TypeInto(const char *box, const QString &text)
 {
     QTest::mouseClick(Main(box), Qt::LeftButton);
     QTest::keyClicks(static_cast<QLineEdit *>(Main(box)), text);
+}
+
+bool DropText(QWidget *target, const QString &text)
+{
+    QMimeData data;
+    data.setText(text);
+    const QPoint at(target->width() - 2, target->height() / 2);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &move);
+    QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return enter.isAccepted() || move.isAccepted() || drop.isAccepted();
 }

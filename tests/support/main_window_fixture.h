@@ -21,3 +21,8 @@ QString CaptionShown(const char *control);  // a label's or a button's caption
 long long AnswerShown();                    // the answer to the question on show
 void Click(const char *control);
 void TypeInto(const char *box, const QString &text);  // clicks the box first, for the focus
+
+// Drags text from another program over a widget and drops it at its right
+// end, the way the toolkit delivers it (enter, move, drop), whatever the
+// widget answers on the way; true if the widget took any of the three.
+bool DropText(QWidget *target, const QString &text);
