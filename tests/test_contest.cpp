@@ -37,9 +37,10 @@ void StartContest(int sliderPosition = 1)
     Click("按钮开始");
 }
 
+// Typed where the focus is, which the race keeps in the answer box.
 void Answer(long long value)
 {
-    TypeInto("编辑框答案", QString::number(value));
+    TypeAtFocus("编辑框答案", QString::number(value));
     QTest::keyClick(Main("编辑框答案"), Qt::Key_Return);
 }
 

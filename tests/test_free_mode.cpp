@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,9 +30,11 @@ bool Usable(const char *control)
     return Main(control)->isEnabled();
 }
 
+// Answers are typed where the focus is: the program keeps it in the answer
+// box during a run, so the child never has to click back into it.
 void TypeAnswer(const QString &text)
 {
-    TypeInto("编辑框答案", text);
+    TypeAtFocus("编辑框答案", text);
 }
 
 void StartFreeRun(const char *questions)
@@ -55,6 +58,8 @@ private slots:
     void wholeRunEndsWithSummaryAndStoppedView();
     void startAsksForModeAndQuestionCount_data();
     void startAsksForModeAndQuestionCount();
+    void nextAnswerIsTypedWithoutClickingTheBox_data();
+    void nextAnswerIsTypedWithoutClickingTheBox();
     void enterSubmitsAsTypedEvenWhileOkIsDisabled();
     void emptyAnswerIsGradedAsZero();
     void changeButtonGradesLikeOkInFreeMode();
@@ -164,6 +169,34 @@ void FreeModeTest::startAsksForModeAndQuestionCount()
     QVERIFY(!Usable("按钮停止"));  // no run started
     if (chooseFreeMode)
         QCOMPARE(MainWindowWidget()->focusWidget(), Main("编辑框题数"));
+}
+
+// Whichever way an answer is given, the focus is back in the answer box for
+// the next one; a click on a button would otherwise keep it.
+void FreeModeTest::nextAnswerIsTypedWithoutClickingTheBox_data()
+{
+    QTest::addColumn<QByteArray>("button");  // empty: Enter in the answer box
+    QTest::newRow("Enter") << QByteArray();
+    QTest::newRow("确定") << QByteArray("按钮确定");
+    QTest::newRow("换题") << QByteArray("按钮换题");
+}
+
+void FreeModeTest::nextAnswerIsTypedWithoutClickingTheBox()
+{
+    QFETCH(QByteArray, button);
+    StartFreeRun("5");
+    TypeAnswer(QString::number(AnswerShown()));
+    if (button.isEmpty())
+        QTest::keyClick(Box("编辑框答案"), Qt::Key_Return);
+    else
+        Click(button.constData());
+    QCOMPARE(correctCount, 1);
+
+    TypeAnswer(QString::number(AnswerShown()));
+    if (QTest::currentTestFailed())
+        return;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(correctCount, 2);
 }
 
 // Enter reads the box as typed (no tidying yet) and submits even while OK is

@@ -1,6 +1,7 @@
 #include "tests/support/main_window_fixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,4 +76,13 @@ void TypeInto(const char *box, const QString &text)
 {
     QTest::mouseClick(Main(box), Qt::LeftButton);
     QTest::keyClicks(static_cast<QLineEdit *>(Main(box)), text);
+}
+
+void TypeAtFocus(const char *box, const QString &text)
+{
+    QWidget *focus = QApplication::focusWidget();
+    const QString focused = focus ? focus->objectName() : QStringLiteral("nothing");
+    QVERIFY2(focused == QString::fromUtf8(box),
+             qPrintable(QStringLiteral("the focus is on %1, not in %2").arg(focused, QString::fromUtf8(box))));
+    QTest::keyClicks(focus, text);
 }

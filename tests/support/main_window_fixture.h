@@ -21,3 +21,6 @@ QString CaptionShown(const char *control);  // a label's or a button's caption
 long long AnswerShown();                    // the answer to the question on show
 void Click(const char *control);
 void TypeInto(const char *box, const QString &text);  // clicks the box first, for the focus
+// Types on the keyboard into whatever has the focus, as a child does who does
+// not reach for the mouse; fails the test when the focus is not in `box`.
+void TypeAtFocus(const char *box, const QString &text);
