@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QTest>
 
 #include "app/globals.h"
@@ -85,4 +86,11 @@ void TypeAtFocus(const char *box, const QString &text)
     QVERIFY2(focused == QString::fromUtf8(box),
              qPrintable(QStringLiteral("the focus is on %1, not in %2").arg(focused, QString::fromUtf8(box))));
     QTest::keyClicks(focus, text);
+}
+
+void FireTimer(const char *timer)
+{
+    Control *control = MainWindowWidget()->find(timer);
+    QVERIFY2(control && control->timer, timer);
+    QVERIFY(QMetaObject::invokeMethod(control->timer, "timeout"));
 }
