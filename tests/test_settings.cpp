@@ -158,6 +158,10 @@ private slots:
     void cleanup() { UnloadMainWindow(); }
 
     void windowsOpenWithTheStartSettings();
+    void windowsAreFixedAt380By250_data();
+    void windowsAreFixedAt380By250();
+    void controlAsBuilt_data();
+    void controlAsBuilt();
     void operatorOkStoresTheBoxes_data();
     void operatorOkStoresTheBoxes();
     void rangeOkStoresTheConvertedTexts_data();
@@ -198,6 +202,104 @@ void SettingsTest::windowsOpenWithTheStartSettings()
     QCOMPARE(smallest, QStringLiteral("1"));
     QCOMPARE(largest, QStringLiteral("50"));
     QCOMPARE(title, QStringLiteral("数值设置"));
+}
+
+// Both windows keep their outer size, frame included, whatever the window
+// manager's frame.
+void SettingsTest::windowsAreFixedAt380By250_data()
+{
+    QTest::addColumn<bool>("rangeWindow");
+    QTest::addColumn<QByteArray>("windowName");
+
+    QTest::newRow("符号设置") << false << QByteArray("OperatorWindow");
+    QTest::newRow("数值设置") << true << QByteArray("RangeWindow");
+}
+
+void SettingsTest::windowsAreFixedAt380By250()
+{
+    QFETCH(bool, rangeWindow);
+    QFETCH(QByteArray, windowName);
+
+    const WindowLayout &layout = rangeWindow ? RangeWindow : OperatorWindow;
+    int width = 0;
+    QSize outer;
+    bool fixed = false;
+    QVERIFY(UseWindow(rangeWindow ? rangeItem : operatorItem, [&](QWidget *window) {
+        width = ReadInteger(layout, windowName.constData(), Property::Width);
+        outer = window->frameGeometry().size();
+        fixed = window->minimumSize() == window->maximumSize();
+    }));
+    QCOMPARE(width, 380);
+    QCOMPARE(outer, QSize(380, 250));
+    QVERIFY(fixed);
+}
+
+// Each control of the two windows as the program builds it from their layout
+// tables: kind, place on the window's client area, size and text at opening
+// (the range boxes show the start settings).
+void SettingsTest::controlAsBuilt_data()
+{
+    QTest::addColumn<bool>("rangeWindow");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+
+    const auto row = [](bool range, const char *name, const char *className, QRect geometry, const char *text) {
+        QTest::addRow("%s/%s", range ? "数值设置" : "符号设置", name)
+            << range << QByteArray(name) << className << geometry << QString::fromUtf8(text);
+    };
+    row(false, "按钮确定", "QPushButton", {256, 160, 72, 32}, "确定");
+    row(false, "标签1", "QLabel", {17, 24, 236, 32}, "请选择要计算的符号(默认四则混合运算）：");
+    row(false, "选择框减", "QCheckBox", {108, 85, 64, 24}, "减法");
+    row(false, "选择框乘", "QCheckBox", {204, 85, 64, 24}, "乘法");
+    row(false, "选择框除", "QCheckBox", {300, 85, 64, 24}, "除法");
+    row(false, "选择框加", "QCheckBox", {12, 85, 64, 24}, "加法");
+    row(true, "按钮确定", "QPushButton", {256, 168, 72, 32}, "确定");
+    row(true, "标签3", "QLabel", {103, 126, 40, 24}, "最大：");
+    row(true, "标签2", "QLabel", {103, 86, 32, 24}, "最小：");
+    row(true, "编辑框1", "EditBox", {152, 88, 80, 20}, "1");
+    row(true, "编辑框2", "EditBox", {152, 128, 80, 20}, "50");
+    row(true, "标签1", "QLabel", {16, 32, 272, 32}, "请输入要计算的数值范围（默认1-50）：");
+}
+
+void SettingsTest::controlAsBuilt()
+{
+    QFETCH(bool, rangeWindow);
+    QFETCH(QByteArray, name);
+    QFETCH(QString, className);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+
+    const WindowLayout &layout = rangeWindow ? RangeWindow : OperatorWindow;
+    QString classShown;
+    bool onClientArea = false;
+    QRect placed;
+    int left = -1;
+    int width = -1;
+    QString textShown;
+    QVERIFY(UseWindow(rangeWindow ? rangeItem : operatorItem, [&](QWidget *window) {
+        QWidget *w = ControlWidget(layout, name.constData());
+        if (!w)
+            return;
+        classShown = QString::fromLatin1(w->metaObject()->className());
+        onClientArea = w->parentWidget() && w->parentWidget()->parentWidget() == window;
+        placed = w->geometry();
+        left = ReadInteger(layout, name.constData(), Property::Left);
+        width = ReadInteger(layout, name.constData(), Property::Width);
+        if (auto *label = qobject_cast<QLabel *>(w))
+            textShown = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            textShown = button->text();
+        else if (auto *edit = qobject_cast<QLineEdit *>(w))
+            textShown = edit->text();
+    }));
+    QCOMPARE(classShown, className);
+    QVERIFY(onClientArea);
+    QCOMPARE(placed, geometry);
+    QCOMPARE(left, geometry.left());
+    QCOMPARE(width, geometry.width());
+    QCOMPARE(textShown, text);
 }
 
 // The boxes show exactly the flags, OK writes them back as 1 or 0 and closes
