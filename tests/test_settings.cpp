@@ -455,8 +455,7 @@ void SettingsTest::leavingWithoutOkStoresNothing()
 
 // A choice that, with the other window's setting, would make drawing hang
 // or overflow is refused: one box titled "提示" says what to change, nothing
-// is stored, the window stays open with what was typed, and questions are
-// still drawn afterwards.
+// is stored, and the window stays open with what was typed.
 void SettingsTest::refusalKeepsWindowAndSettings_data()
 {
     QTest::addColumn<QString>("operatorsBefore");
@@ -466,36 +465,49 @@ void SettingsTest::refusalKeepsWindowAndSettings_data()
     QTest::addColumn<QString>("ticked");        // operator window
     QTest::addColumn<QString>("smallestText");  // range window
     QTest::addColumn<QString>("largestText");
-    QTest::addColumn<int>("smallest");  // what the range texts convert to
-    QTest::addColumn<int>("largest");
+    QTest::addColumn<QString>("refusal");
 
     QTest::newRow("no operator") << "+-*/" << 1 << 50 << false << ""
                                  << ""
-                                 << "" << 0 << 0;
-    QTest::newRow("division with 0 alone in range") << "+" << 0 << 0 << false << "+/"
-                                                    << ""
-                                                    << "" << 0 << 0;
+                                 << ""
+                                 << "请至少选择一种运算符号。";
+    QTest::newRow("division with 0 alone in range")
+        << "+" << 0 << 0 << false << "+/"
+        << ""
+        << ""
+        << "现在的数值范围只能出0，0不能做除数。请取消除法，或者先在“设置数值范围”里把最大值设为1或更大。";
     QTest::newRow("multiplication past its limit") << "+-/" << 46341 << 46341 << false << "+-*/"
                                                    << ""
-                                                   << "" << 0 << 0;
+                                                   << ""
+                                                   << "现在的数值太大了：乘法的结果会超出范围。请取消乘法，"
+                                                      "或者先在“设置数值范围”里把最小值和最大值都改为不超过46340的数。";
     QTest::newRow("addition past its limit") << "-/" << 2000000000 << 2000000000 << false << "+-/"
                                              << ""
-                                             << "" << 0 << 0;
+                                             << ""
+                                             << "现在的数值太大了：加法的结果会超出范围。请取消加法，"
+                                                "或者先在“设置数值范围”里把最小值和最大值都改为不超过1073741823的数。";
     QTest::newRow("0 to 0 with division") << "+-*/" << 1 << 50 << true << ""
                                           << "0"
-                                          << "0" << 0 << 0;
+                                          << "0"
+                                          << "除法需要不为0的除数，请把最大值设为1或更大。";
     QTest::newRow("no numbers with division") << "+-*/" << 1 << 50 << true << ""
                                               << "abc"
-                                              << "" << 0 << 0;
+                                              << ""
+                                              << "除法需要不为0的除数，请把最大值设为1或更大。";
     QTest::newRow("negatives only with division") << "/" << 1 << 50 << true << ""
                                                   << "-5"
-                                                  << "-1" << -5 << -1;
-    QTest::newRow("too large for multiplication") << "+-*/" << 1 << 50 << true << ""
-                                                  << "46341"
-                                                  << "46341" << 46341 << 46341;
-    QTest::newRow("too large for addition") << "+-" << 1 << 50 << true << ""
-                                            << "2000000000"
-                                            << "1e10" << 2000000000 << 1410065408;
+                                                  << "-1"
+                                                  << "除法需要不为0的除数，请把最大值设为1或更大。";
+    QTest::newRow("too large for multiplication")
+        << "+-*/" << 1 << 50 << true << ""
+        << "46341"
+        << "46341"
+        << "数值太大了：乘法的结果会超出范围。请把最小值和最大值都改为不超过46340的数。";
+    QTest::newRow("too large for addition")
+        << "+-" << 1 << 50 << true << ""
+        << "2000000000"
+        << "1e10"
+        << "数值太大了：加法的结果会超出范围。请把最小值和最大值都改为不超过1073741823的数。";
 }
 
 void SettingsTest::refusalKeepsWindowAndSettings()
@@ -507,8 +519,7 @@ void SettingsTest::refusalKeepsWindowAndSettings()
     QFETCH(QString, ticked);
     QFETCH(QString, smallestText);
     QFETCH(QString, largestText);
-    QFETCH(int, smallest);
-    QFETCH(int, largest);
+    QFETCH(QString, refusal);
 
     const OperatorChoice flagsBefore = FlagsFor(operatorsBefore);
     StoreFlags({flagsBefore[Addition], flagsBefore[Subtraction], flagsBefore[Multiplication], flagsBefore[Division]});
@@ -536,15 +547,9 @@ void SettingsTest::refusalKeepsWindowAndSettings()
     QCOMPARE(StoredFlags(), storedFlags);
     QCOMPARE(StoredRange(), qMakePair(smallestBefore, largestBefore));
 
-    const Text refusal = rangeWindow ? RangeChoiceRefusal(smallest, largest, flagsBefore)
-                                     : OperatorChoiceRefusal(FlagsFor(ticked), smallestBefore, largestBefore);
-    QVERIFY(!refusal.empty());
     QCOMPARE(log.boxes.size(), 1);
     QCOMPARE(log.boxes[0].title, QStringLiteral("提示"));
-    QCOMPARE(log.boxes[0].text, ToQString(refusal));
-
-    for (int i = 0; i < 200; ++i)
-        NextQuestion();
+    QCOMPARE(log.boxes[0].text, refusal);
 }
 
 // Whatever the windows accept, every question is drawn in finite time from
@@ -680,9 +685,6 @@ void SettingsTest::aboutNoteToTheByte()
                               "\r\n"
                               "                                           2012.05.05");
     QCOMPARE(QByteArray::fromStdString(AboutText()), QByteArray::fromStdString(expected));
-    QCOMPARE(std::count(expected.begin(), expected.end(), '\n'), std::ptrdiff_t(8));
-    QVERIFY(expected.ends_with(std::string(43, ' ') + "2012.05.05"));
-    QVERIFY(expected.find(std::string(44, ' ')) == std::string::npos);
 
     MessageBoxLog log;
     bool plainBox = false;
