@@ -102,8 +102,8 @@ void ContestTest::startSetsRacePeriodsFromSlider()
     QFETCH(int, position);
     QFETCH(int, monsterPeriod);
     StartContest(position);
-    QCOMPARE((*racePeriods)(1), 800);
-    QCOMPARE((*racePeriods)(2), monsterPeriod);
+    QCOMPARE((*racePeriods)(PlayerTimer), 800);
+    QCOMPARE((*racePeriods)(MonsterTimer), monsterPeriod);
     QCOMPARE(PeriodOf("时钟马里奥"), 800);
     QCOMPARE(PeriodOf("时钟小怪物"), monsterPeriod);
     QCOMPARE(PeriodOf("时钟计时器"), 1000);

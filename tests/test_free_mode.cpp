@@ -17,6 +17,7 @@
 #include "services/gbk.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/modal_helpers.h"
+#include "tests/support/operator_choice.h"
 
 namespace {
 
@@ -82,13 +83,13 @@ void FreeModeTest::startsInInitialView()
         QVERIFY2(Main(control)->isHidden(), control);
     QVERIFY(!static_cast<QRadioButton *>(Main("单选框1"))->isChecked());
     QVERIFY(!static_cast<QRadioButton *>(Main("单选框2"))->isChecked());
-    QCOMPARE((*numberRange)(1), 1);
-    QCOMPARE((*numberRange)(2), 50);
-    for (int k = 1; k <= 4; ++k)
-        QCOMPARE((*operatorEnabled)(k), 1);
+    QCOMPARE((*numberRange)(SmallestOperand), 1);
+    QCOMPARE((*numberRange)(LargestOperand), 50);
+    for (Operator op : allOperators)
+        QCOMPARE((*operatorEnabled)(op), 1);
     QCOMPARE(changesLeft, 0);
-    QCOMPARE((*racePeriods)(1), 0);
-    QCOMPARE((*racePeriods)(2), 0);
+    QCOMPARE((*racePeriods)(PlayerTimer), 0);
+    QCOMPARE((*racePeriods)(MonsterTimer), 0);
 }
 
 // A child does three questions, two right and one wrong; the summary reports
@@ -214,15 +215,14 @@ void FreeModeTest::enterSubmitsAsTypedEvenWhileOkIsDisabled()
 // An empty answer reads as 0: right only when the result is 0.
 void FreeModeTest::emptyAnswerIsGradedAsZero()
 {
-    (*numberRange)(1) = 7;
-    (*numberRange)(2) = 7;
-    (*operatorEnabled)(1) = (*operatorEnabled)(3) = (*operatorEnabled)(4) = 0;
+    (*numberRange)(SmallestOperand) = 7;
+    (*numberRange)(LargestOperand) = 7;
+    StoreChoice(OperatorChoice{Subtraction});
     StartFreeRun("5");
     QCOMPARE(CaptionShown("标签数1") + CaptionShown("标签符号") + CaptionShown("标签数2"), QString("7-7"));
     QTest::keyClick(Box("编辑框答案"), Qt::Key_Return);
     QCOMPARE(correctCount, 1);
-    (*operatorEnabled)(1) = 1;
-    (*operatorEnabled)(2) = 0;
+    StoreChoice(OperatorChoice{Addition});
     NextQuestion();
     QTest::keyClick(Box("编辑框答案"), Qt::Key_Return);
     QCOMPARE(wrongCount, 1);
