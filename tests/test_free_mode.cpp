@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "services/gbk.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/modal_helpers.h"
+#include "tests/support/operator_choice.h"
 
 namespace {
 
@@ -30,9 +32,11 @@ bool Usable(const char *control)
     return Main(control)->isEnabled();
 }
 
+// Answers are typed where the focus is: the program keeps it in the answer
+// box during a run, so the child never has to click back into it.
 void TypeAnswer(const QString &text)
 {
-    TypeInto("编辑框答案", text);
+    TypeAtFocus("编辑框答案", text);
 }
 
 void StartFreeRun(const char *questions)
@@ -73,6 +77,8 @@ private slots:
     void wholeRunEndsWithSummaryAndStoppedView();
     void startAsksForModeAndQuestionCount_data();
     void startAsksForModeAndQuestionCount();
+    void nextAnswerIsTypedWithoutClickingTheBox_data();
+    void nextAnswerIsTypedWithoutClickingTheBox();
     void enterSubmitsAsTypedEvenWhileOkIsDisabled();
     void emptyAnswerIsGradedAsZero();
     void changeButtonGradesLikeOkInFreeMode();
@@ -98,13 +104,13 @@ void FreeModeTest::startsInInitialView()
         QVERIFY2(Main(control)->isHidden(), control);
     QVERIFY(!static_cast<QRadioButton *>(Main("单选框1"))->isChecked());
     QVERIFY(!static_cast<QRadioButton *>(Main("单选框2"))->isChecked());
-    QCOMPARE((*numberRange)(1), 1);
-    QCOMPARE((*numberRange)(2), 50);
-    for (int k = 1; k <= 4; ++k)
-        QCOMPARE((*operatorEnabled)(k), 1);
+    QCOMPARE((*numberRange)(SmallestOperand), 1);
+    QCOMPARE((*numberRange)(LargestOperand), 50);
+    for (Operator op : allOperators)
+        QCOMPARE((*operatorEnabled)(op), 1);
     QCOMPARE(changesLeft, 0);
-    QCOMPARE((*racePeriods)(1), 0);
-    QCOMPARE((*racePeriods)(2), 0);
+    QCOMPARE((*racePeriods)(PlayerTimer), 0);
+    QCOMPARE((*racePeriods)(MonsterTimer), 0);
 }
 
 // A child does three questions, two right and one wrong; the summary reports
@@ -187,6 +193,34 @@ void FreeModeTest::startAsksForModeAndQuestionCount()
         QCOMPARE(MainWindowWidget()->focusWidget(), Main("编辑框题数"));
 }
 
+// Whichever way an answer is given, the focus is back in the answer box for
+// the next one; a click on a button would otherwise keep it.
+void FreeModeTest::nextAnswerIsTypedWithoutClickingTheBox_data()
+{
+    QTest::addColumn<QByteArray>("button");  // empty: Enter in the answer box
+    QTest::newRow("Enter") << QByteArray();
+    QTest::newRow("确定") << QByteArray("按钮确定");
+    QTest::newRow("换题") << QByteArray("按钮换题");
+}
+
+void FreeModeTest::nextAnswerIsTypedWithoutClickingTheBox()
+{
+    QFETCH(QByteArray, button);
+    StartFreeRun("5");
+    TypeAnswer(QString::number(AnswerShown()));
+    if (button.isEmpty())
+        QTest::keyClick(Box("编辑框答案"), Qt::Key_Return);
+    else
+        Click(button.constData());
+    QCOMPARE(correctCount, 1);
+
+    TypeAnswer(QString::number(AnswerShown()));
+    if (QTest::currentTestFailed())
+        return;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(correctCount, 2);
+}
+
 // Enter reads the box as typed (no tidying yet) and submits even while OK is
 // disabled; the key handler does not look at the button.
 void FreeModeTest::enterSubmitsAsTypedEvenWhileOkIsDisabled()
@@ -202,15 +236,14 @@ void FreeModeTest::enterSubmitsAsTypedEvenWhileOkIsDisabled()
 // An empty answer reads as 0: right only when the result is 0.
 void FreeModeTest::emptyAnswerIsGradedAsZero()
 {
-    (*numberRange)(1) = 7;
-    (*numberRange)(2) = 7;
-    (*operatorEnabled)(1) = (*operatorEnabled)(3) = (*operatorEnabled)(4) = 0;
+    (*numberRange)(SmallestOperand) = 7;
+    (*numberRange)(LargestOperand) = 7;
+    StoreChoice(OperatorChoice{Subtraction});
     StartFreeRun("5");
     QCOMPARE(CaptionShown("标签数1") + CaptionShown("标签符号") + CaptionShown("标签数2"), QString("7-7"));
     QTest::keyClick(Box("编辑框答案"), Qt::Key_Return);
     QCOMPARE(correctCount, 1);
-    (*operatorEnabled)(1) = 1;
-    (*operatorEnabled)(2) = 0;
+    StoreChoice(OperatorChoice{Addition});
     NextQuestion();
     QTest::keyClick(Box("编辑框答案"), Qt::Key_Return);
     QCOMPARE(wrongCount, 1);

@@ -17,8 +17,8 @@
 #include "services/window_layer.h"
 #include "tests/support/main_window_fixture.h"
 
-// MainWindow as the program builds it, checked against its catalogue: the
-// handlers of the later parts place sprites and read texts by these values.
+// MainWindow as the program builds it, checked against its layout table: the
+// handlers place sprites and read texts by these values.
 namespace {
 
 enum class Font { Default, Large, SmallBold };
@@ -155,8 +155,8 @@ void MainWindowLayoutTest::timersExistStopped()
     }
 }
 
-// Among siblings an earlier catalogue row covers a later one; the cover
-// picture must hide both sprites while it is shown.
+// Among siblings an earlier row of the layout table covers a later one; the
+// cover picture must hide both sprites while it is shown.
 void MainWindowLayoutTest::earlierRowsLieAboveLaterOnes()
 {
     const auto stackIndex = [](QWidget *w) { return w->parentWidget()->children().indexOf(w); };
@@ -165,7 +165,7 @@ void MainWindowLayoutTest::earlierRowsLieAboveLaterOnes()
     QVERIFY(stackIndex(Main("图片框3")) > stackIndex(Main("图片框2")));
     QVERIFY(stackIndex(Main("单选框2")) > stackIndex(Main("单选框1")));
 
-    // The whole catalogue, window level: each row above every later one.
+    // The whole layout table, window level: each row above every later one.
     const QStringList windowLevel{"标签2",          "按钮1",    "按钮换题", "分组框1",    "标签8",      "标签7",
                                   "滑块条1",        "外形框1",  "标签6",    "标签5",      "标签4",      "标签3",
                                   "标签显示计算数", "标签1",    "按钮停止", "按钮确定",   "编辑框答案", "标签等号",

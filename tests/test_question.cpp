@@ -9,6 +9,7 @@
 #include "services/gbk.h"
 #include "services/random.h"
 #include "tests/support/main_window_fixture.h"
+#include "tests/support/operator_choice.h"
 
 namespace {
 
@@ -22,8 +23,6 @@ Shown QuestionShown()
 {
     return {CaptionShown("标签数1").toLongLong(), CaptionShown("标签符号"), CaptionShown("标签数2").toLongLong()};
 }
-
-const QStringList Signs{"+", "-", "×", "÷"};
 
 }  // namespace
 
@@ -48,75 +47,70 @@ void QuestionTest::questionsKeepTheirPromises_data()
 {
     QTest::addColumn<int>("lo");
     QTest::addColumn<int>("hi");
-    QTest::addColumn<QString>("enabled");  // "1111": +, -, ×, ÷
-    QTest::addColumn<int>("lowest");       // the operands RandomInteger can give
+    QTest::addColumn<OperatorChoice>("enabled");
+    QTest::addColumn<int>("lowest");  // the operands RandomInteger can give
     QTest::addColumn<int>("highest");
-    QTest::newRow("defaults") << 1 << 50 << "1111" << 1 << 50;
-    QTest::newRow("subtraction only") << 1 << 50 << "0100" << 1 << 50;
-    QTest::newRow("division only") << 1 << 50 << "0001" << 1 << 50;
-    QTest::newRow("7 - 7") << 7 << 7 << "0100" << 7 << 7;
-    QTest::newRow("zero in range, division") << 0 << 5 << "0001" << 0 << 5;
-    QTest::newRow("reversed bounds") << 50 << 1 << "1111" << 1 << 50;
-    QTest::newRow("negative lower bound") << -10 << 10 << "1111" << 0 << 10;
-    QTest::newRow("multiplication and addition") << 0 << 30 << "1010" << 0 << 30;
+    QTest::newRow("defaults") << 1 << 50 << everyOperator << 1 << 50;
+    QTest::newRow("subtraction only") << 1 << 50 << OperatorChoice{Subtraction} << 1 << 50;
+    QTest::newRow("division only") << 1 << 50 << OperatorChoice{Division} << 1 << 50;
+    QTest::newRow("7 - 7") << 7 << 7 << OperatorChoice{Subtraction} << 7 << 7;
+    QTest::newRow("zero in range, division") << 0 << 5 << OperatorChoice{Division} << 0 << 5;
+    QTest::newRow("reversed bounds") << 50 << 1 << everyOperator << 1 << 50;
+    QTest::newRow("negative lower bound") << -10 << 10 << everyOperator << 0 << 10;
+    QTest::newRow("multiplication and addition") << 0 << 30 << OperatorChoice{Addition, Multiplication} << 0 << 30;
 }
 
 void QuestionTest::questionsKeepTheirPromises()
 {
     QFETCH(int, lo);
     QFETCH(int, hi);
-    QFETCH(QString, enabled);
+    QFETCH(OperatorChoice, enabled);
     QFETCH(int, lowest);
     QFETCH(int, highest);
-    (*numberRange)(1) = lo;
-    (*numberRange)(2) = hi;
-    for (int k = 1; k <= 4; ++k)
-        (*operatorEnabled)(k) = enabled[k - 1] == u'1';
+    (*numberRange)(SmallestOperand) = lo;
+    (*numberRange)(LargestOperand) = hi;
+    StoreChoice(enabled);
 
-    std::set<QString> seenSigns;
+    OperatorChoice seen;
     bool zeroDividendSeen = false;
     for (int i = 0; i < 3000; ++i) {
         NextQuestion();
         const Shown q = QuestionShown();
-        const int op = int(Signs.indexOf(q.sign));
-        QVERIFY2(op >= 0 && enabled[op] == u'1', qPrintable(q.sign));
-        seenSigns.insert(q.sign);
+        QVERIFY2(q.sign.size() == 1 && SignsOf(enabled).contains(q.sign), qPrintable(q.sign));
         QVERIFY(q.a >= lowest && q.a <= highest);
         QVERIFY(q.b >= lowest && q.b <= highest);
         long long result = 0;
-        switch (op) {
-        case 0:
+        if (q.sign == "+") {
+            seen.Set(Addition, true);
             result = q.a + q.b;
-            break;
-        case 1:
+        } else if (q.sign == "-") {
+            seen.Set(Subtraction, true);
             QVERIFY(q.a >= q.b);
             result = q.a - q.b;
-            break;
-        case 2:
+        } else if (q.sign == "×") {
+            seen.Set(Multiplication, true);
             result = q.a * q.b;
-            break;
-        case 3:
+        } else {
+            seen.Set(Division, true);
             QVERIFY(q.b != 0);
             QCOMPARE(q.a % q.b, 0LL);
             zeroDividendSeen = zeroDividendSeen || q.a == 0;
             result = q.a / q.b;
-            break;
         }
         QCOMPARE(expectedAnswer, result);
     }
-    QCOMPARE(int(seenSigns.size()), int(enabled.count(u'1')));  // every enabled operator comes up
-    if (lowest == 0 && enabled == "0001")
+    QCOMPARE(SignsOf(seen), SignsOf(enabled));  // every enabled operator comes up
+    if (lowest == 0 && SignsOf(enabled) == "÷")
         QVERIFY(zeroDividendSeen);
 }
 
 // The sign label holds one-byte "+" and "-" but two-byte "×" and "÷".
 void QuestionTest::signsAreOneOrTwoGbkBytes()
 {
-    (*numberRange)(1) = 1;
-    (*numberRange)(2) = 50;
+    (*numberRange)(SmallestOperand) = 1;
+    (*numberRange)(LargestOperand) = 50;
     std::set<Text> signs;
-    for (int k = 1; k <= 4; ++k)
-        (*operatorEnabled)(k) = 1;
+    StoreChoice(everyOperator);
     for (int i = 0; i < 400; ++i) {
         NextQuestion();
         signs.insert(CaptionOf("标签符号"));
@@ -130,8 +124,7 @@ void QuestionTest::signsAreOneOrTwoGbkBytes()
 void QuestionTest::firstDrawFromUnseededGenerator()
 {
     SetRandomState(1);
-    for (int k = 1; k <= 4; ++k)
-        (*operatorEnabled)(k) = 1;
+    StoreChoice(everyOperator);
     NextQuestion();
     QCOMPARE(QuestionShown().sign, QString("-"));
 }

@@ -22,19 +22,19 @@
 #include "settings/settings_check.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/modal_helpers.h"
+#include "tests/support/operator_choice.h"
 
 namespace {
 
 const QString operatorItem = QStringLiteral("设置运算符号");
 const QString rangeItem = QStringLiteral("设置数值范围");
 
-// Operators are written as the signs "+-*/" in any subset; box k stands for
-// element k of operatorEnabled.
-constexpr std::array<std::pair<char16_t, const char *>, 4> operatorBoxes{{
-    {u'+', "选择框加"},
-    {u'-', "选择框减"},
-    {u'*', "选择框乘"},
-    {u'/', "选择框除"},
+// The operator window's box for each operator.
+constexpr std::array<std::pair<Operator, const char *>, 4> operatorBoxes{{
+    {Addition, "选择框加"},
+    {Subtraction, "选择框减"},
+    {Multiplication, "选择框乘"},
+    {Division, "选择框除"},
 }};
 
 void ChooseMenuItem(const QString &item)
@@ -76,19 +76,18 @@ QLineEdit *RangeBox(const char *name)
     return qobject_cast<QLineEdit *>(ControlWidget(RangeWindow, name));
 }
 
-QString TickedBoxes()
+OperatorChoice TickedBoxes()
 {
-    QString signs;
-    for (const auto &[sign, name] : operatorBoxes)
-        if (OperatorBox(name)->isChecked())
-            signs += QChar(sign);
-    return signs;
+    OperatorChoice ticked;
+    for (const auto &[op, name] : operatorBoxes)
+        ticked.Set(op, OperatorBox(name)->isChecked());
+    return ticked;
 }
 
-void TickOnly(const QString &signs)
+void TickOnly(const OperatorChoice &choice)
 {
-    for (const auto &[sign, name] : operatorBoxes)
-        if (OperatorBox(name)->isChecked() != signs.contains(QChar(sign)))
+    for (const auto &[op, name] : operatorBoxes)
+        if (OperatorBox(name)->isChecked() != choice[op])
             QTest::mouseClick(OperatorBox(name), Qt::LeftButton);
 }
 
@@ -112,39 +111,9 @@ void ClickOk(const WindowLayout &window)
     QTest::mouseClick(ControlWidget(window, "按钮确定"), Qt::LeftButton);
 }
 
-QList<int> StoredFlags()
-{
-    return {(*operatorEnabled)(1), (*operatorEnabled)(2), (*operatorEnabled)(3), (*operatorEnabled)(4)};
-}
-
-void StoreFlags(const QList<int> &flags)
-{
-    for (std::int32_t k = 1; k <= 4; ++k)
-        (*operatorEnabled)(k) = flags[k - 1];
-}
-
-QString StoredSigns()
-{
-    QString signs;
-    for (std::int32_t k = 1; k <= 4; ++k)
-        if ((*operatorEnabled)(k) != 0)
-            signs += QChar(operatorBoxes[std::size_t(k - 1)].first);
-    return signs;
-}
-
-OperatorChoice FlagsFor(const QString &signs)
-{
-    OperatorChoice choice;
-    choice.Set(Addition, signs.contains(u'+'));
-    choice.Set(Subtraction, signs.contains(u'-'));
-    choice.Set(Multiplication, signs.contains(u'*'));
-    choice.Set(Division, signs.contains(u'/'));
-    return choice;
-}
-
 QPair<int, int> StoredRange()
 {
-    return {(*numberRange)(1), (*numberRange)(2)};
+    return {(*numberRange)(SmallestOperand), (*numberRange)(LargestOperand)};
 }
 
 }  // namespace
@@ -158,6 +127,10 @@ private slots:
     void cleanup() { UnloadMainWindow(); }
 
     void windowsOpenWithTheStartSettings();
+    void windowsAreFixedAt380By250_data();
+    void windowsAreFixedAt380By250();
+    void controlAsBuilt_data();
+    void controlAsBuilt();
     void operatorOkStoresTheBoxes_data();
     void operatorOkStoresTheBoxes();
     void rangeOkStoresTheConvertedTexts_data();
@@ -177,7 +150,7 @@ private slots:
 // operands 1 to 50.
 void SettingsTest::windowsOpenWithTheStartSettings()
 {
-    QString ticked;
+    OperatorChoice ticked;
     QString title;
     bool modal = false;
     QVERIFY(UseWindow(operatorItem, [&](QWidget *window) {
@@ -185,7 +158,7 @@ void SettingsTest::windowsOpenWithTheStartSettings()
         title = window->windowTitle();
         modal = window->isModal();
     }));
-    QCOMPARE(ticked, QStringLiteral("+-*/"));
+    QCOMPARE(SignsOf(ticked), SignsOf(everyOperator));
     QCOMPARE(title, QStringLiteral("符号设置"));
     QVERIFY(modal);
 
@@ -201,42 +174,138 @@ void SettingsTest::windowsOpenWithTheStartSettings()
     QCOMPARE(title, QStringLiteral("数值设置"));
 }
 
-// The boxes show exactly the flags, OK writes them back as 1 or 0 and closes
-// at once, and the next opening shows the stored choice.
+// Both windows keep their outer size, frame included, whatever the window
+// manager's frame.
+void SettingsTest::windowsAreFixedAt380By250_data()
+{
+    QTest::addColumn<bool>("rangeWindow");
+    QTest::addColumn<QByteArray>("windowName");
+
+    QTest::newRow("符号设置") << false << QByteArray("OperatorWindow");
+    QTest::newRow("数值设置") << true << QByteArray("RangeWindow");
+}
+
+void SettingsTest::windowsAreFixedAt380By250()
+{
+    QFETCH(bool, rangeWindow);
+    QFETCH(QByteArray, windowName);
+
+    const WindowLayout &layout = rangeWindow ? RangeWindow : OperatorWindow;
+    int width = 0;
+    QSize outer;
+    bool fixed = false;
+    QVERIFY(UseWindow(rangeWindow ? rangeItem : operatorItem, [&](QWidget *window) {
+        width = ReadInteger(layout, windowName.constData(), Property::Width);
+        outer = window->frameGeometry().size();
+        fixed = window->minimumSize() == window->maximumSize();
+    }));
+    QCOMPARE(width, 380);
+    QCOMPARE(outer, QSize(380, 250));
+    QVERIFY(fixed);
+}
+
+// Each control of the two windows as the program builds it from their layout
+// tables: kind, place on the window's client area, size and text at opening
+// (the range boxes show the start settings).
+void SettingsTest::controlAsBuilt_data()
+{
+    QTest::addColumn<bool>("rangeWindow");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+
+    const auto row = [](bool range, const char *name, const char *className, QRect geometry, const char *text) {
+        QTest::addRow("%s/%s", range ? "数值设置" : "符号设置", name)
+            << range << QByteArray(name) << className << geometry << QString::fromUtf8(text);
+    };
+    row(false, "按钮确定", "QPushButton", {256, 160, 72, 32}, "确定");
+    row(false, "标签1", "QLabel", {17, 24, 236, 32}, "请选择要计算的符号(默认四则混合运算）：");
+    row(false, "选择框减", "QCheckBox", {108, 85, 64, 24}, "减法");
+    row(false, "选择框乘", "QCheckBox", {204, 85, 64, 24}, "乘法");
+    row(false, "选择框除", "QCheckBox", {300, 85, 64, 24}, "除法");
+    row(false, "选择框加", "QCheckBox", {12, 85, 64, 24}, "加法");
+    row(true, "按钮确定", "QPushButton", {256, 168, 72, 32}, "确定");
+    row(true, "标签3", "QLabel", {103, 126, 40, 24}, "最大：");
+    row(true, "标签2", "QLabel", {103, 86, 32, 24}, "最小：");
+    row(true, "编辑框1", "EditBox", {152, 88, 80, 20}, "1");
+    row(true, "编辑框2", "EditBox", {152, 128, 80, 20}, "50");
+    row(true, "标签1", "QLabel", {16, 32, 272, 32}, "请输入要计算的数值范围（默认1-50）：");
+}
+
+void SettingsTest::controlAsBuilt()
+{
+    QFETCH(bool, rangeWindow);
+    QFETCH(QByteArray, name);
+    QFETCH(QString, className);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+
+    const WindowLayout &layout = rangeWindow ? RangeWindow : OperatorWindow;
+    QString classShown;
+    bool onClientArea = false;
+    QRect placed;
+    int left = -1;
+    int width = -1;
+    QString textShown;
+    QVERIFY(UseWindow(rangeWindow ? rangeItem : operatorItem, [&](QWidget *window) {
+        QWidget *w = ControlWidget(layout, name.constData());
+        if (!w)
+            return;
+        classShown = QString::fromLatin1(w->metaObject()->className());
+        onClientArea = w->parentWidget() && w->parentWidget()->parentWidget() == window;
+        placed = w->geometry();
+        left = ReadInteger(layout, name.constData(), Property::Left);
+        width = ReadInteger(layout, name.constData(), Property::Width);
+        if (auto *label = qobject_cast<QLabel *>(w))
+            textShown = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(w))
+            textShown = button->text();
+        else if (auto *edit = qobject_cast<QLineEdit *>(w))
+            textShown = edit->text();
+    }));
+    QCOMPARE(classShown, className);
+    QVERIFY(onClientArea);
+    QCOMPARE(placed, geometry);
+    QCOMPARE(left, geometry.left());
+    QCOMPARE(width, geometry.width());
+    QCOMPARE(textShown, text);
+}
+
+// The boxes show exactly the chosen operators (any flag other than 0), OK
+// writes the ticked boxes back as 1 or 0 and closes at once, and the next
+// opening shows the stored choice.
 void SettingsTest::operatorOkStoresTheBoxes_data()
 {
-    QTest::addColumn<QList<int>>("before");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("ticked");
-    QTest::addColumn<QList<int>>("after");
+    QTest::addColumn<OperatorChoice>("before");
+    QTest::addColumn<int>("flag");  // stored for each operator of `before`
+    QTest::addColumn<OperatorChoice>("ticked");
 
-    QTest::newRow("clear × and ÷") << QList{1, 1, 1, 1} << "+-*/"
-                                   << "+-" << QList{1, 1, 0, 0};
-    QTest::newRow("division alone") << QList{1, 1, 1, 1} << "+-*/"
-                                    << "/" << QList{0, 0, 0, 1};
-    QTest::newRow("any non-zero flag shows ticked and is stored as 1") << QList{1, 0, 7, 0} << "+*"
-                                                                       << "+*" << QList{1, 0, 1, 0};
+    QTest::newRow("clear × and ÷") << everyOperator << 1 << OperatorChoice{Addition, Subtraction};
+    QTest::newRow("division alone") << everyOperator << 1 << OperatorChoice{Division};
+    QTest::newRow("any non-zero flag shows ticked and is stored as 1")
+        << OperatorChoice{Addition, Multiplication} << 7 << OperatorChoice{Addition, Multiplication};
 }
 
 void SettingsTest::operatorOkStoresTheBoxes()
 {
-    QFETCH(QList<int>, before);
-    QFETCH(QString, shown);
-    QFETCH(QString, ticked);
-    QFETCH(QList<int>, after);
+    QFETCH(OperatorChoice, before);
+    QFETCH(int, flag);
+    QFETCH(OperatorChoice, ticked);
 
-    StoreFlags(before);
-    QString shownAtOpening;
+    StoreChoice(before, flag);
+    OperatorChoice shownAtOpening;
     QVERIFY(!UseWindow(operatorItem, [&](QWidget *) {
         shownAtOpening = TickedBoxes();
         TickOnly(ticked);
         ClickOk(OperatorWindow);
     }));
-    QCOMPARE(shownAtOpening, shown);
-    QCOMPARE(StoredFlags(), after);
+    QCOMPARE(SignsOf(shownAtOpening), SignsOf(before));
+    for (Operator op : allOperators)
+        QCOMPARE((*operatorEnabled)(op), ticked[op] ? 1 : 0);
 
     QVERIFY(UseWindow(operatorItem, [&](QWidget *) { shownAtOpening = TickedBoxes(); }));
-    QCOMPARE(shownAtOpening, ticked);
+    QCOMPARE(SignsOf(shownAtOpening), SignsOf(ticked));
 }
 
 // OK converts each text as the program converts numbers (cut toward zero,
@@ -244,42 +313,35 @@ void SettingsTest::operatorOkStoresTheBoxes()
 // the next opening shows what was stored.
 void SettingsTest::rangeOkStoresTheConvertedTexts_data()
 {
-    QTest::addColumn<QString>("operators");
+    QTest::addColumn<OperatorChoice>("operators");
     QTest::addColumn<QString>("smallestText");
     QTest::addColumn<QString>("largestText");
     QTest::addColumn<int>("smallest");
     QTest::addColumn<int>("largest");
 
-    QTest::newRow("plain numbers") << "+-*/"
-                                   << "5"
+    QTest::newRow("plain numbers") << everyOperator << "5"
                                    << "20" << 5 << 20;
-    QTest::newRow("swapped bounds stored as typed") << "+-*/"
-                                                    << "50"
+    QTest::newRow("swapped bounds stored as typed") << everyOperator << "50"
                                                     << "1" << 50 << 1;
-    QTest::newRow("cut toward zero") << "+-*/"
-                                     << "12.7"
+    QTest::newRow("cut toward zero") << everyOperator << "12.7"
                                      << "-3.9" << 12 << -3;
-    QTest::newRow("no number gives 0") << "+-*"
-                                       << "abc"
+    QTest::newRow("no number gives 0") << OperatorChoice{Addition, Subtraction, Multiplication} << "abc"
                                        << "" << 0 << 0;
-    QTest::newRow("full-width digits") << "+-*/"
-                                       << "１２"
+    QTest::newRow("full-width digits") << everyOperator << "１２"
                                        << "50" << 12 << 50;
-    QTest::newRow("low 32 bits kept") << "+-*/"
-                                      << "3000000000"
+    QTest::newRow("low 32 bits kept") << everyOperator << "3000000000"
                                       << "50" << -1294967296 << 50;
 }
 
 void SettingsTest::rangeOkStoresTheConvertedTexts()
 {
-    QFETCH(QString, operators);
+    QFETCH(OperatorChoice, operators);
     QFETCH(QString, smallestText);
     QFETCH(QString, largestText);
     QFETCH(int, smallest);
     QFETCH(int, largest);
 
-    StoreFlags(
-        {operators.contains(u'+'), operators.contains(u'-'), operators.contains(u'*'), operators.contains(u'/')});
+    StoreChoice(operators);
     QVERIFY(!UseWindow(rangeItem, [&](QWidget *) {
         TypeOver(RangeBox("编辑框1"), smallestText);
         TypeOver(RangeBox("编辑框2"), largestText);
@@ -327,7 +389,7 @@ void SettingsTest::leavingWithoutOkStoresNothing()
             TypeOver(RangeBox("编辑框2"), QStringLiteral("20"));
             focus = RangeBox("编辑框2");
         } else {
-            TickOnly(QStringLiteral("+"));
+            TickOnly(OperatorChoice{Addition});
             focus = OperatorBox("选择框加");
         }
         if (way == "Esc") {
@@ -342,78 +404,81 @@ void SettingsTest::leavingWithoutOkStoresNothing()
         }
     });
     QCOMPARE(leftOpen, way == "Enter");
-    QCOMPARE(StoredFlags(), (QList{1, 1, 1, 1}));
+    QCOMPARE(SignsOf(StoredChoice()), SignsOf(everyOperator));
     QCOMPARE(StoredRange(), qMakePair(1, 50));
 
     QString shown;
     QVERIFY(UseWindow(item, [&](QWidget *) {
-        shown = rangeWindow ? RangeBox("编辑框1")->text() + ' ' + RangeBox("编辑框2")->text() : TickedBoxes();
+        shown = rangeWindow ? RangeBox("编辑框1")->text() + ' ' + RangeBox("编辑框2")->text() : SignsOf(TickedBoxes());
     }));
-    QCOMPARE(shown, rangeWindow ? QStringLiteral("1 50") : QStringLiteral("+-*/"));
+    QCOMPARE(shown, rangeWindow ? QStringLiteral("1 50") : SignsOf(everyOperator));
 }
 
 // A choice that, with the other window's setting, would make drawing hang
 // or overflow is refused: one box titled "提示" says what to change, nothing
-// is stored, the window stays open with what was typed, and questions are
-// still drawn afterwards.
+// is stored, and the window stays open with what was typed.
 void SettingsTest::refusalKeepsWindowAndSettings_data()
 {
-    QTest::addColumn<QString>("operatorsBefore");
+    QTest::addColumn<OperatorChoice>("operatorsBefore");
     QTest::addColumn<int>("smallestBefore");
     QTest::addColumn<int>("largestBefore");
     QTest::addColumn<bool>("rangeWindow");
-    QTest::addColumn<QString>("ticked");        // operator window
-    QTest::addColumn<QString>("smallestText");  // range window
+    QTest::addColumn<OperatorChoice>("ticked");  // operator window
+    QTest::addColumn<QString>("smallestText");   // range window
     QTest::addColumn<QString>("largestText");
-    QTest::addColumn<int>("smallest");  // what the range texts convert to
-    QTest::addColumn<int>("largest");
+    QTest::addColumn<QString>("refusal");
 
-    QTest::newRow("no operator") << "+-*/" << 1 << 50 << false << ""
+    QTest::newRow("no operator") << everyOperator << 1 << 50 << false << OperatorChoice{} << ""
                                  << ""
-                                 << "" << 0 << 0;
-    QTest::newRow("division with 0 alone in range") << "+" << 0 << 0 << false << "+/"
-                                                    << ""
-                                                    << "" << 0 << 0;
-    QTest::newRow("multiplication past its limit") << "+-/" << 46341 << 46341 << false << "+-*/"
-                                                   << ""
-                                                   << "" << 0 << 0;
-    QTest::newRow("addition past its limit") << "-/" << 2000000000 << 2000000000 << false << "+-/"
+                                 << "请至少选择一种运算符号。";
+    QTest::newRow("division with 0 alone in range")
+        << OperatorChoice{Addition} << 0 << 0 << false << OperatorChoice{Addition, Division} << ""
+        << ""
+        << "现在的数值范围只能出0，0不能做除数。请取消除法，或者先在“设置数值范围”里把最大值设为1或更大。";
+    QTest::newRow("multiplication past its limit")
+        << OperatorChoice{Addition, Subtraction, Division} << 46341 << 46341 << false << everyOperator << ""
+        << ""
+        << "现在的数值太大了：乘法的结果会超出范围。请取消乘法，"
+           "或者先在“设置数值范围”里把最小值和最大值都改为不超过46340的数。";
+    QTest::newRow("addition past its limit") << OperatorChoice{Subtraction, Division} << 2000000000 << 2000000000
+                                             << false << OperatorChoice{Addition, Subtraction, Division} << ""
                                              << ""
-                                             << "" << 0 << 0;
-    QTest::newRow("0 to 0 with division") << "+-*/" << 1 << 50 << true << ""
+                                             << "现在的数值太大了：加法的结果会超出范围。请取消加法，"
+                                                "或者先在“设置数值范围”里把最小值和最大值都改为不超过1073741823的数。";
+    QTest::newRow("0 to 0 with division") << everyOperator << 1 << 50 << true << OperatorChoice{} << "0"
                                           << "0"
-                                          << "0" << 0 << 0;
-    QTest::newRow("no numbers with division") << "+-*/" << 1 << 50 << true << ""
-                                              << "abc"
-                                              << "" << 0 << 0;
-    QTest::newRow("negatives only with division") << "/" << 1 << 50 << true << ""
-                                                  << "-5"
-                                                  << "-1" << -5 << -1;
-    QTest::newRow("too large for multiplication") << "+-*/" << 1 << 50 << true << ""
-                                                  << "46341"
-                                                  << "46341" << 46341 << 46341;
-    QTest::newRow("too large for addition") << "+-" << 1 << 50 << true << ""
-                                            << "2000000000"
-                                            << "1e10" << 2000000000 << 1410065408;
+                                          << "除法需要不为0的除数，请把最大值设为1或更大。";
+    QTest::newRow("no numbers with division") << everyOperator << 1 << 50 << true << OperatorChoice{} << "abc"
+                                              << ""
+                                              << "除法需要不为0的除数，请把最大值设为1或更大。";
+    QTest::newRow("negatives only with division")
+        << OperatorChoice{Division} << 1 << 50 << true << OperatorChoice{} << "-5"
+        << "-1"
+        << "除法需要不为0的除数，请把最大值设为1或更大。";
+    QTest::newRow("too large for multiplication")
+        << everyOperator << 1 << 50 << true << OperatorChoice{} << "46341"
+        << "46341"
+        << "数值太大了：乘法的结果会超出范围。请把最小值和最大值都改为不超过46340的数。";
+    QTest::newRow("too large for addition")
+        << OperatorChoice{Addition, Subtraction} << 1 << 50 << true << OperatorChoice{} << "2000000000"
+        << "1e10"
+        << "数值太大了：加法的结果会超出范围。请把最小值和最大值都改为不超过1073741823的数。";
 }
 
 void SettingsTest::refusalKeepsWindowAndSettings()
 {
-    QFETCH(QString, operatorsBefore);
+    QFETCH(OperatorChoice, operatorsBefore);
     QFETCH(int, smallestBefore);
     QFETCH(int, largestBefore);
     QFETCH(bool, rangeWindow);
-    QFETCH(QString, ticked);
+    QFETCH(OperatorChoice, ticked);
     QFETCH(QString, smallestText);
     QFETCH(QString, largestText);
-    QFETCH(int, smallest);
-    QFETCH(int, largest);
+    QFETCH(QString, refusal);
 
-    const OperatorChoice flagsBefore = FlagsFor(operatorsBefore);
-    StoreFlags({flagsBefore[Addition], flagsBefore[Subtraction], flagsBefore[Multiplication], flagsBefore[Division]});
-    (*numberRange)(1) = smallestBefore;
-    (*numberRange)(2) = largestBefore;
-    const QList<int> storedFlags = StoredFlags();
+    StoreChoice(operatorsBefore);
+    (*numberRange)(SmallestOperand) = smallestBefore;
+    (*numberRange)(LargestOperand) = largestBefore;
 
     MessageBoxLog log;
     QString shownAfterRefusal;
@@ -426,24 +491,19 @@ void SettingsTest::refusalKeepsWindowAndSettings()
         } else {
             TickOnly(ticked);
             ClickOk(OperatorWindow);
-            shownAfterRefusal = TickedBoxes();
+            shownAfterRefusal = SignsOf(TickedBoxes());
         }
     });
 
     QVERIFY(leftOpen);
-    QCOMPARE(shownAfterRefusal, rangeWindow ? smallestText + '|' + largestText : ticked);
-    QCOMPARE(StoredFlags(), storedFlags);
+    QCOMPARE(shownAfterRefusal, rangeWindow ? smallestText + '|' + largestText : SignsOf(ticked));
+    for (Operator op : allOperators)
+        QCOMPARE((*operatorEnabled)(op), operatorsBefore[op] ? 1 : 0);
     QCOMPARE(StoredRange(), qMakePair(smallestBefore, largestBefore));
 
-    const Text refusal = rangeWindow ? RangeChoiceRefusal(smallest, largest, flagsBefore)
-                                     : OperatorChoiceRefusal(FlagsFor(ticked), smallestBefore, largestBefore);
-    QVERIFY(!refusal.empty());
     QCOMPARE(log.boxes.size(), 1);
     QCOMPARE(log.boxes[0].title, QStringLiteral("提示"));
-    QCOMPARE(log.boxes[0].text, ToQString(refusal));
-
-    for (int i = 0; i < 200; ++i)
-        NextQuestion();
+    QCOMPARE(log.boxes[0].text, refusal);
 }
 
 // Whatever the windows accept, every question is drawn in finite time from
@@ -451,44 +511,36 @@ void SettingsTest::refusalKeepsWindowAndSettings()
 // expectedAnswer exactly.
 void SettingsTest::acceptedEdgeSettingsDrawEveryQuestion_data()
 {
-    QTest::addColumn<QString>("operators");
+    QTest::addColumn<OperatorChoice>("operators");
     QTest::addColumn<QString>("smallestText");
     QTest::addColumn<QString>("largestText");
 
-    QTest::newRow("division alone from 0 and 1") << "/"
-                                                 << "0"
+    QTest::newRow("division alone from 0 and 1") << OperatorChoice{Division} << "0"
                                                  << "1";
-    QTest::newRow("division with a negative lower bound") << "/"
-                                                          << "-5"
+    QTest::newRow("division with a negative lower bound") << OperatorChoice{Division} << "-5"
                                                           << "1";
-    QTest::newRow("0 alone without division") << "+-*"
-                                              << "0"
+    QTest::newRow("0 alone without division") << OperatorChoice{Addition, Subtraction, Multiplication} << "0"
                                               << "0";
-    QTest::newRow("swapped bounds") << "+-*/"
-                                    << "50"
+    QTest::newRow("swapped bounds") << everyOperator << "50"
                                     << "1";
-    QTest::newRow("largest factor") << "*"
-                                    << "46340"
+    QTest::newRow("largest factor") << OperatorChoice{Multiplication} << "46340"
                                     << "46340";
     // Division is left out here: with no operand below 13573 it mostly waits
     // for a = b, one pair in 32768, which is finite but slow to test.
-    QTest::newRow("wide range up to the largest factor") << "+-*"
-                                                         << "13573"
-                                                         << "100000";
-    QTest::newRow("largest addend") << "+-/"
-                                    << "1073741823"
+    QTest::newRow("wide range up to the largest factor")
+        << OperatorChoice{Addition, Subtraction, Multiplication} << "13573"
+        << "100000";
+    QTest::newRow("largest addend") << OperatorChoice{Addition, Subtraction, Division} << "1073741823"
                                     << "1073741823";
-    QTest::newRow("top value, subtraction and division") << "-/"
-                                                         << "2147483647"
+    QTest::newRow("top value, subtraction and division") << OperatorChoice{Subtraction, Division} << "2147483647"
                                                          << "2147483647";
-    QTest::newRow("whole 32-bit range") << "+-*/"
-                                        << "-2147483648"
+    QTest::newRow("whole 32-bit range") << everyOperator << "-2147483648"
                                         << "2147483647";
 }
 
 void SettingsTest::acceptedEdgeSettingsDrawEveryQuestion()
 {
-    QFETCH(QString, operators);
+    QFETCH(OperatorChoice, operators);
     QFETCH(QString, smallestText);
     QFETCH(QString, largestText);
 
@@ -501,7 +553,7 @@ void SettingsTest::acceptedEdgeSettingsDrawEveryQuestion()
         TypeOver(RangeBox("编辑框2"), largestText);
         ClickOk(RangeWindow);
     }));
-    QCOMPARE(StoredSigns(), operators);
+    QCOMPARE(SignsOf(StoredChoice()), SignsOf(operators));
     const QPair<int, int> range = StoredRange();
     QCOMPARE(range, qMakePair(smallestText.toInt(), largestText.toInt()));
 
@@ -514,6 +566,7 @@ void SettingsTest::acceptedEdgeSettingsDrawEveryQuestion()
         QVERIFY(a >= lowest && a <= reach);
         QVERIFY(b >= lowest && b <= reach);
         const QString sign = CaptionShown("标签符号");
+        QVERIFY2(sign.size() == 1 && SignsOf(operators).contains(sign), qPrintable(sign));
         std::int64_t result = 0;
         if (sign == "+") {
             result = a + b;
@@ -527,8 +580,6 @@ void SettingsTest::acceptedEdgeSettingsDrawEveryQuestion()
             QVERIFY(b != 0 && a % b == 0);
             result = a / b;
         }
-        const QChar drawn = sign == QStringLiteral("×") ? u'*' : sign == QStringLiteral("÷") ? u'/' : sign[0];
-        QVERIFY(operators.contains(drawn));
         QCOMPARE(std::int64_t(expectedAnswer), result);
     }
 }
@@ -545,7 +596,7 @@ void SettingsTest::settingsDuringARunApplyFromTheNextQuestion()
     QVERIFY(question.size() >= 3 && !question.startsWith('N'));
 
     QVERIFY(!UseWindow(operatorItem, [](QWidget *) {
-        TickOnly(QStringLiteral("*"));
+        TickOnly(OperatorChoice{Multiplication});
         ClickOk(OperatorWindow);
     }));
     QVERIFY(!UseWindow(rangeItem, [](QWidget *) {
@@ -579,9 +630,6 @@ void SettingsTest::aboutNoteToTheByte()
                               "\r\n"
                               "                                           2012.05.05");
     QCOMPARE(QByteArray::fromStdString(AboutText()), QByteArray::fromStdString(expected));
-    QCOMPARE(std::count(expected.begin(), expected.end(), '\n'), std::ptrdiff_t(8));
-    QVERIFY(expected.ends_with(std::string(43, ' ') + "2012.05.05"));
-    QVERIFY(expected.find(std::string(44, ' ')) == std::string::npos);
 
     MessageBoxLog log;
     bool plainBox = false;

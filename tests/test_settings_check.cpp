@@ -6,19 +6,9 @@
 #include "services/gbk.h"
 #include "services/random.h"
 #include "settings/settings_check.h"
+#include "tests/support/operator_choice.h"
 
 namespace {
-
-// "+-*/" in any order and subset: the operators that may be drawn.
-OperatorChoice Operators(const QString &signs)
-{
-    OperatorChoice choice;
-    choice.Set(Addition, signs.contains(u'+'));
-    choice.Set(Subtraction, signs.contains(u'-'));
-    choice.Set(Multiplication, signs.contains(u'*'));
-    choice.Set(Division, signs.contains(u'/'));
-    return choice;
-}
 
 // The generator state after which the next output is `output`: the output is
 // bits 16-30 of state * 214013 + 2531011, and 214013 is odd, so invertible.
@@ -106,40 +96,45 @@ void SettingsCheckTest::reachMatchesRandomInteger()
 // range as it stands, and nothing else.
 void SettingsCheckTest::operatorChoice_data()
 {
-    QTest::addColumn<QString>("operators");
+    QTest::addColumn<OperatorChoice>("operators");
     QTest::addColumn<std::int32_t>("smallest");
     QTest::addColumn<std::int32_t>("largest");
     QTest::addColumn<QString>("refusal");  // empty: accepted
 
-    QTest::newRow("defaults") << "+-*/" << 1 << 50 << "";
-    QTest::newRow("single operator") << "-" << 1 << 50 << "";
-    QTest::newRow("none") << "" << 1 << 50 << noOperator;
-    QTest::newRow("none comes first") << "" << 0 << 0 << noOperator;
-    QTest::newRow("division from 0 only") << "+/" << 0 << 0 << noDivisorForOperators;
-    QTest::newRow("division from negatives only") << "/" << -7 << -2 << noDivisorForOperators;
-    QTest::newRow("0 only without division") << "+-*" << 0 << 0 << "";
-    QTest::newRow("division from 1 only") << "/" << 1 << 1 << "";
-    QTest::newRow("division from swapped negative bound") << "/" << 3 << -3 << "";
-    QTest::newRow("largest factor") << "*" << 46340 << 46340 << "";
-    QTest::newRow("one past the largest factor") << "*" << 46341 << 46341 << TooLargeForOperators("乘法", "46340");
-    QTest::newRow("wide range reaches only 32767 up") << "*" << 13573 << 100000 << "";
-    QTest::newRow("wide range one step higher") << "+-*/" << 13574 << 100000 << TooLargeForOperators("乘法", "46340");
-    QTest::newRow("past the largest factor without multiplication") << "+-/" << 46341 << 46341 << "";
-    QTest::newRow("largest addend") << "+" << 1073741823 << 1073741823 << "";
+    QTest::newRow("defaults") << everyOperator << 1 << 50 << "";
+    QTest::newRow("single operator") << OperatorChoice{Subtraction} << 1 << 50 << "";
+    QTest::newRow("none") << OperatorChoice{} << 1 << 50 << noOperator;
+    QTest::newRow("none comes first") << OperatorChoice{} << 0 << 0 << noOperator;
+    QTest::newRow("division from 0 only") << OperatorChoice{Addition, Division} << 0 << 0 << noDivisorForOperators;
+    QTest::newRow("division from negatives only") << OperatorChoice{Division} << -7 << -2 << noDivisorForOperators;
+    QTest::newRow("0 only without division") << OperatorChoice{Addition, Subtraction, Multiplication} << 0 << 0 << "";
+    QTest::newRow("division from 1 only") << OperatorChoice{Division} << 1 << 1 << "";
+    QTest::newRow("division from swapped negative bound") << OperatorChoice{Division} << 3 << -3 << "";
+    QTest::newRow("largest factor") << OperatorChoice{Multiplication} << 46340 << 46340 << "";
+    QTest::newRow("one past the largest factor")
+        << OperatorChoice{Multiplication} << 46341 << 46341 << TooLargeForOperators("乘法", "46340");
+    QTest::newRow("wide range reaches only 32767 up") << OperatorChoice{Multiplication} << 13573 << 100000 << "";
+    QTest::newRow("wide range one step higher")
+        << everyOperator << 13574 << 100000 << TooLargeForOperators("乘法", "46340");
+    QTest::newRow("past the largest factor without multiplication")
+        << OperatorChoice{Addition, Subtraction, Division} << 46341 << 46341 << "";
+    QTest::newRow("largest addend") << OperatorChoice{Addition} << 1073741823 << 1073741823 << "";
     QTest::newRow("one past the largest addend")
-        << "+" << 1073741824 << 1073741824 << TooLargeForOperators("加法", "1073741823");
-    QTest::newRow("both overflow") << "+-*" << 1073741824 << 1073741824 << TooLargeForOperators("加法和乘法", "46340");
-    QTest::newRow("subtraction and division never overflow") << "-/" << INT32_MAX << INT32_MAX << "";
+        << OperatorChoice{Addition} << 1073741824 << 1073741824 << TooLargeForOperators("加法", "1073741823");
+    QTest::newRow("both overflow") << OperatorChoice{Addition, Subtraction, Multiplication} << 1073741824 << 1073741824
+                                   << TooLargeForOperators("加法和乘法", "46340");
+    QTest::newRow("subtraction and division never overflow")
+        << OperatorChoice{Subtraction, Division} << INT32_MAX << INT32_MAX << "";
 }
 
 void SettingsCheckTest::operatorChoice()
 {
-    QFETCH(QString, operators);
+    QFETCH(OperatorChoice, operators);
     QFETCH(std::int32_t, smallest);
     QFETCH(std::int32_t, largest);
     QFETCH(QString, refusal);
 
-    QCOMPARE(ToQString(OperatorChoiceRefusal(Operators(operators), smallest, largest)), refusal);
+    QCOMPARE(ToQString(OperatorChoiceRefusal(operators, smallest, largest)), refusal);
 }
 
 // The range window refuses a range that would hang or overflow with the
@@ -148,57 +143,50 @@ void SettingsCheckTest::rangeChoice_data()
 {
     QTest::addColumn<std::int32_t>("smallest");
     QTest::addColumn<std::int32_t>("largest");
-    QTest::addColumn<QString>("operators");
+    QTest::addColumn<OperatorChoice>("operators");
     QTest::addColumn<QString>("refusal");  // empty: accepted
 
-    QTest::newRow("defaults") << 1 << 50 << "+-*/"
-                              << "";
-    QTest::newRow("swapped") << 50 << 1 << "+-*/"
-                             << "";
-    QTest::newRow("0 only with division") << 0 << 0 << "+-*/" << noDivisorForRange;
-    QTest::newRow("0 only without division") << 0 << 0 << "+-*"
-                                             << "";
-    QTest::newRow("negatives only with division") << -5 << -1 << "/" << noDivisorForRange;
-    QTest::newRow("negative to 0 with division") << -5 << 0 << "+/" << noDivisorForRange;
-    QTest::newRow("0 to 1 with division") << 0 << 1 << "/"
-                                          << "";
-    QTest::newRow("swapped negative bound with division") << 5 << -3 << "/"
-                                                          << "";
-    QTest::newRow("lower bound that wrapped negative") << -1294967296 << 50 << "+-*/"
-                                                       << "";
-    QTest::newRow("whole 32-bit range") << INT32_MIN << INT32_MAX << "+-*/"
-                                        << "";
-    QTest::newRow("0 to 46341 reaches only 32767") << 0 << 46341 << "*"
-                                                   << "";
-    QTest::newRow("largest factor") << 46340 << 46340 << "*"
+    QTest::newRow("defaults") << 1 << 50 << everyOperator << "";
+    QTest::newRow("swapped") << 50 << 1 << everyOperator << "";
+    QTest::newRow("0 only with division") << 0 << 0 << everyOperator << noDivisorForRange;
+    QTest::newRow("0 only without division") << 0 << 0 << OperatorChoice{Addition, Subtraction, Multiplication} << "";
+    QTest::newRow("negatives only with division") << -5 << -1 << OperatorChoice{Division} << noDivisorForRange;
+    QTest::newRow("negative to 0 with division") << -5 << 0 << OperatorChoice{Addition, Division} << noDivisorForRange;
+    QTest::newRow("0 to 1 with division") << 0 << 1 << OperatorChoice{Division} << "";
+    QTest::newRow("swapped negative bound with division") << 5 << -3 << OperatorChoice{Division} << "";
+    QTest::newRow("lower bound that wrapped negative") << -1294967296 << 50 << everyOperator << "";
+    QTest::newRow("whole 32-bit range") << INT32_MIN << INT32_MAX << everyOperator << "";
+    QTest::newRow("0 to 46341 reaches only 32767") << 0 << 46341 << OperatorChoice{Multiplication} << "";
+    QTest::newRow("largest factor") << 46340 << 46340 << OperatorChoice{Multiplication} << "";
+    QTest::newRow("wide range up to the largest factor") << 13573 << 100000 << OperatorChoice{Multiplication} << "";
+    QTest::newRow("wide range past the largest factor")
+        << 13574 << 100000 << OperatorChoice{Multiplication} << TooLargeForRange("乘法", "46340");
+    QTest::newRow("one past the largest factor")
+        << 46341 << 46341 << everyOperator << TooLargeForRange("乘法", "46340");
+    QTest::newRow("past the largest factor without multiplication")
+        << 46341 << 46341 << OperatorChoice{Addition, Subtraction, Division} << "";
+    QTest::newRow("largest addend") << 1073741823 << 1073741823 << OperatorChoice{Addition, Subtraction, Division}
                                     << "";
-    QTest::newRow("wide range up to the largest factor") << 13573 << 100000 << "*"
-                                                         << "";
-    QTest::newRow("wide range past the largest factor") << 13574 << 100000 << "*" << TooLargeForRange("乘法", "46340");
-    QTest::newRow("one past the largest factor") << 46341 << 46341 << "+-*/" << TooLargeForRange("乘法", "46340");
-    QTest::newRow("past the largest factor without multiplication") << 46341 << 46341 << "+-/"
-                                                                    << "";
-    QTest::newRow("largest addend") << 1073741823 << 1073741823 << "+-/"
-                                    << "";
-    QTest::newRow("wide range up to the largest addend") << 1073709056 << INT32_MAX << "+"
-                                                         << "";
+    QTest::newRow("wide range up to the largest addend") << 1073709056 << INT32_MAX << OperatorChoice{Addition} << "";
     QTest::newRow("wide range past the largest addend")
-        << 1073709057 << INT32_MAX << "+" << TooLargeForRange("加法", "1073741823");
+        << 1073709057 << INT32_MAX << OperatorChoice{Addition} << TooLargeForRange("加法", "1073741823");
     QTest::newRow("swapped past the largest addend")
-        << INT32_MAX << 1073741824 << "+-/" << TooLargeForRange("加法", "1073741823");
-    QTest::newRow("both overflow") << 1073741824 << 1073741824 << "+*" << TooLargeForRange("加法和乘法", "46340");
-    QTest::newRow("subtraction and division never overflow") << INT32_MAX << INT32_MAX << "-/"
-                                                             << "";
+        << INT32_MAX << 1073741824 << OperatorChoice{Addition, Subtraction, Division}
+        << TooLargeForRange("加法", "1073741823");
+    QTest::newRow("both overflow") << 1073741824 << 1073741824 << OperatorChoice{Addition, Multiplication}
+                                   << TooLargeForRange("加法和乘法", "46340");
+    QTest::newRow("subtraction and division never overflow")
+        << INT32_MAX << INT32_MAX << OperatorChoice{Subtraction, Division} << "";
 }
 
 void SettingsCheckTest::rangeChoice()
 {
     QFETCH(std::int32_t, smallest);
     QFETCH(std::int32_t, largest);
-    QFETCH(QString, operators);
+    QFETCH(OperatorChoice, operators);
     QFETCH(QString, refusal);
 
-    QCOMPARE(ToQString(RangeChoiceRefusal(smallest, largest, Operators(operators))), refusal);
+    QCOMPARE(ToQString(RangeChoiceRefusal(smallest, largest, operators)), refusal);
 }
 
 QTEST_GUILESS_MAIN(SettingsCheckTest)

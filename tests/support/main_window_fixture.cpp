@@ -1,11 +1,13 @@
 #include "tests/support/main_window_fixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QTimer>
 #include <QTest>
 
 #include "app/globals.h"
@@ -92,4 +94,20 @@ bool DropText(QWidget *target, const QString &text)
     QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &drop);
     return enter.isAccepted() || move.isAccepted() || drop.isAccepted();
+}
+
+void TypeAtFocus(const char *box, const QString &text)
+{
+    QWidget *focus = QApplication::focusWidget();
+    const QString focused = focus ? focus->objectName() : QStringLiteral("nothing");
+    QVERIFY2(focused == QString::fromUtf8(box),
+             qPrintable(QStringLiteral("the focus is on %1, not in %2").arg(focused, QString::fromUtf8(box))));
+    QTest::keyClicks(focus, text);
+}
+
+void FireTimer(const char *timer)
+{
+    Control *control = MainWindowWidget()->find(timer);
+    QVERIFY2(control && control->timer, timer);
+    QVERIFY(QMetaObject::invokeMethod(control->timer, "timeout"));
 }

@@ -26,3 +26,11 @@ void TypeInto(const char *box, const QString &text);  // clicks the box first, f
 // end, the way the toolkit delivers it (enter, move, drop), whatever the
 // widget answers on the way; true if the widget took any of the three.
 bool DropText(QWidget *target, const QString &text);
+
+// Types on the keyboard into whatever has the focus, as a child does who does
+// not reach for the mouse; fails the test when the focus is not in `box`.
+void TypeAtFocus(const char *box, const QString &text);
+
+// One tick of one of MainWindow's timers, sent through the timer's own
+// timeout signal as its event would: no real time passes.
+void FireTimer(const char *timer);
