@@ -404,7 +404,7 @@ void SettingsTest::leavingWithoutOkStoresNothing()
         }
     });
     QCOMPARE(leftOpen, way == "Enter");
-    QCOMPARE(SignsOf(StoredChoice()), SignsOf(everyOperator));
+    QCOMPARE(SignsOf(OperatorChoice::Stored()), SignsOf(everyOperator));
     QCOMPARE(StoredRange(), qMakePair(1, 50));
 
     QString shown;
@@ -553,7 +553,7 @@ void SettingsTest::acceptedEdgeSettingsDrawEveryQuestion()
         TypeOver(RangeBox("编辑框2"), largestText);
         ClickOk(RangeWindow);
     }));
-    QCOMPARE(SignsOf(StoredChoice()), SignsOf(operators));
+    QCOMPARE(SignsOf(OperatorChoice::Stored()), SignsOf(operators));
     const QPair<int, int> range = StoredRange();
     QCOMPARE(range, qMakePair(smallestText.toInt(), largestText.toInt()));
 

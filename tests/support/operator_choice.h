@@ -10,7 +10,8 @@
 
 // The tests name operators the way the program does: a data column holds an
 // OperatorChoice such as OperatorChoice{Addition, Division}, and
-// operatorEnabled is written and read back through these helpers.
+// operatorEnabled is written through StoreChoice and read back through
+// OperatorChoice::Stored().
 
 Q_DECLARE_METATYPE(OperatorChoice)
 
@@ -22,15 +23,6 @@ inline void StoreChoice(const OperatorChoice &choice, std::int32_t flag = 1)
 {
     for (Operator op : allOperators)
         (*operatorEnabled)(op) = choice[op] ? flag : 0;
-}
-
-// operatorEnabled read back as a choice.
-inline OperatorChoice StoredChoice()
-{
-    OperatorChoice stored;
-    for (Operator op : allOperators)
-        stored.Set(op, (*operatorEnabled)(op) != 0);
-    return stored;
 }
 
 // The sign a question shows for an operator.
