@@ -20,8 +20,8 @@ namespace {
 // that a slip in the kind word is caught too.
 const QRegularExpression kindWord(QStringLiteral("^(标签|按钮|编辑框|单选框|选择框|分组框|滑块条|时钟|图片框|外形框)"));
 const QRegularExpression controlArgument(
-    QStringLiteral("\\b(SetVisible|SetDisabled|SetCaption|SetText|SetPeriod|SetLeft|LeftOf|CaptionOf|TextOf|IsChecked|"
-                   "PushSprite|Operand|DrawOperand|Step|TypedInteger)\\(\\s*$"));
+    QStringLiteral("\\b(SetVisible|SetDisabled|SetCaption|SetText|SetDescription|SetPeriod|SetLeft|LeftOf|"
+                   "CaptionOf|TextOf|IsChecked|PushSprite|Operand|DrawOperand|Step|TypedInteger)\\(\\s*$"));
 // The forms that name the window as well: the name is checked against that one.
 const QRegularExpression windowAndControl(
     QStringLiteral("\\b(WriteProperty|ReadBoolean|ReadText|ReadInteger|SetInputFocus)\\(\\s*(\\w+)\\s*,\\s*$"));
