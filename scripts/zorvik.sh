@@ -11,7 +11,7 @@ cd "$here"
 source scripts/packages.sh
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-wqy-microhei fonts-dejavu-core)
-test_packages=(clang clang-format libclang-rt-14-dev locales)
+test_packages=(clang clang-format git libclang-rt-14-dev locales)
 
 # The number reader must not care about the process locale; its test switches
 # to one whose decimal point is ",".
