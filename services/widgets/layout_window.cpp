@@ -117,6 +117,14 @@ QWidget *LayoutWindow::containerOf(const ControlLayout &row)
     return container && container->widget ? container->widget : m_client;
 }
 
+// Buttons, radio buttons and check boxes raise the clicked event alike.
+QWidget *LayoutWindow::withClicked(QAbstractButton *button, const ControlLayout &row)
+{
+    if (Handler clicked = row.clicked)
+        connect(button, &QAbstractButton::clicked, this, [clicked] { clicked(); });
+    return button;
+}
+
 QWidget *LayoutWindow::createWidget(const ControlLayout &row, QWidget *parent)
 {
     const QString text = fromUtf8(row.text);
@@ -134,9 +142,7 @@ QWidget *LayoutWindow::createWidget(const ControlLayout &row, QWidget *parent)
         // Enter must never click a button, in any window.
         button->setAutoDefault(false);
         button->setDefault(false);
-        if (Handler clicked = row.clicked)
-            connect(button, &QPushButton::clicked, this, [clicked] { clicked(); });
-        widget = button;
+        widget = withClicked(button, row);
         break;
     }
     case Kind::EditBox: {
@@ -149,20 +155,12 @@ QWidget *LayoutWindow::createWidget(const ControlLayout &row, QWidget *parent)
         widget = edit;
         break;
     }
-    case Kind::RadioBox: {
-        auto *radio = new QRadioButton(text, parent);
-        if (Handler clicked = row.clicked)
-            connect(radio, &QRadioButton::clicked, this, [clicked] { clicked(); });
-        widget = radio;
+    case Kind::RadioBox:
+        widget = withClicked(new QRadioButton(text, parent), row);
         break;
-    }
-    case Kind::CheckBox: {
-        auto *check = new QCheckBox(text, parent);
-        if (Handler clicked = row.clicked)
-            connect(check, &QCheckBox::clicked, this, [clicked] { clicked(); });
-        widget = check;
+    case Kind::CheckBox:
+        widget = withClicked(new QCheckBox(text, parent), row);
         break;
-    }
     case Kind::GroupBox:
         widget = new QGroupBox(text, parent);
         break;

@@ -7,6 +7,7 @@
 
 #include "services/window_layer.h"
 
+class QAbstractButton;
 class QMenuBar;
 class QTimer;
 
@@ -46,6 +47,7 @@ private:
     void buildMenu();
     void buildControls();
     QWidget *createWidget(const ControlLayout &row, QWidget *parent);
+    QWidget *withClicked(QAbstractButton *button, const ControlLayout &row);
     QWidget *containerOf(const ControlLayout &row);
     void orderTabStops();
     void adoptFrame();
